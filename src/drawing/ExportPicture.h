@@ -1,0 +1,24 @@
+// The export picture (ImgGazouBan): built at 25 pixels a cell, written as a 1-bit BMP.
+#pragma once
+
+#include <QImage>
+#include <string>
+
+#include "main/Port.h"
+
+class ExportPicture {
+public:
+    const QImage& Image() const { return image_; }
+
+    // Clears and resizes the picture for the cells, copies that cut of GazouBan and
+    // draws the cells' contents.
+    void Build(int left, int top, int right, int bottom);
+    void DrawExportCells(int left, int top, int right, int bottom);
+    // 1 bit per pixel, colour table black then white.
+    PictureWrite Write(const std::string& path) const;
+
+private:
+    QImage image_;
+    int left_ = 1;
+    int top_ = 1;
+};

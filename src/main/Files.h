@@ -1,0 +1,14 @@
+// File commands shared by the game record, the stone placement and the picture export.
+#pragma once
+
+#include <string>
+
+// 0: go on with the save; 1: stop (an existing file is not to be replaced).
+int ConfirmOverwrite(const std::string& fileName);
+// The error box with the message of an input/output failure code.
+void ShowIoError(int code);
+
+void MnuSaveAsClick();
+void MnuOpenClick();
+void MnuHaisekiSaveClick();
+void MnuHaisekiOpenClick();

@@ -1,0 +1,68 @@
+// The only way the logic reaches the window. The real main window implements it with
+// widgets; tests implement it with a scripted fake.
+#pragma once
+
+#include <string>
+
+enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
+enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
+enum class MenuTick { MnuSetTe, MnuSetMoji, MnuSetIsi, MnuSetSioi, MnuSyujyun, MnuSiTome };
+enum class TextId {
+    EditSyukei,
+    EditKuroKisi,
+    EditSiroKisi,
+    LabelMoji,
+    LabelLeftClick,
+    LabelRightClick
+};
+// Information: "情報", OK / キャンセル. Confirmation: "確認", はい(&Y) / いいえ(&N).
+enum class QuestionKind { Information, Confirmation };
+// The close box of a question answers Cancel.
+enum class Answer { Ok, Cancel, Yes, No };
+enum class FileDialogKind { Open, Save };
+// Outcome of writing the export picture.
+enum class PictureWrite { Written, CannotCreate, WriteFailed };
+
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // Board view (all text is UTF-8).
+    virtual void DrawCell(int column, int row) = 0;
+    // The letter of a letter-mode press, drawn at once in the board view's font.
+    virtual void DrawBoardText(int x, int y, const std::string& text) = 0;
+    // Dotted inverting rectangle: drawing it twice removes it.
+    virtual void DrawFocusRect(int left, int top, int right, int bottom) = 0;
+
+    // Replaces the whole content of Memo1; lines are separated by '\n'.
+    virtual void SetMemo(const std::string& text) = 0;
+    virtual void SetButtonEnabled(NavButton button, bool enabled) = 0;
+    virtual void SetPanelVisible(PanelId panel, bool visible) = 0;
+    // Ticking one of the four mode items unticks the other three.
+    virtual void SetMenuChecked(MenuTick item, bool checked) = 0;
+    virtual void SetText(TextId field, const std::string& text) = 0;
+
+    // ScrollMoji keeps its position within −1..25; a change runs ScrollMojiChange.
+    virtual int ScrollMojiPosition() = 0;
+    virtual void SetScrollMojiPosition(int position) = 0;
+
+    virtual Answer Ask(QuestionKind kind, const std::string& text) = 0;
+    // The error box: error icon, caption "Korvane", one OK.
+    virtual void ShowErrorBox(const std::string& message) = 0;
+    // Returns false on cancel; `chosen` gets the path otherwise.
+    virtual bool RunFileDialog(FileDialogKind kind, const std::string& fileName,
+                               const std::string& filter, std::string& chosen) = 0;
+    // Shows Set_Taikyoku modally; its buttons set SettingsResult.
+    virtual void ShowSettingsDialog() = 0;
+    // Closes the main window; the closing asks FormCloseQuery.
+    virtual void CloseMainWindow() = 0;
+
+    // Export picture: cleared and sized for the cells, cut from GazouBan and filled.
+    virtual void BuildExportPicture(int left, int top, int right, int bottom) = 0;
+    virtual PictureWrite WriteExportPicture(const std::string& path) = 0;
+};
+
+// The window the logic talks to; set once at start-up (or by a test).
+extern WindowPort* Window;
+
+enum class MouseButton { Left, Right, Middle };

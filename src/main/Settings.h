@@ -1,0 +1,6 @@
+// Game information: the settings command, the opening's first three moves, the names.
+#pragma once
+
+void MnuSetTaikyokuClick();
+void SetupOpening();
+void ShowPlayerNames();
