@@ -1,0 +1,120 @@
+// Start-up and the board reset: the state every other operation starts from.
+#include <gtest/gtest.h>
+
+#include "FakePort.h"
+#include "Set_Data/Set_Data.h"
+#include "main/Moves.h"
+#include "main/Modes.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+namespace {
+
+bool FrameIsOffBoard()
+{
+    for (int i = 0; i < CellTableSize; ++i)
+        if (!IsBoardCell(i) && (BoardCells[i] != CellOffBoard || CellMarks[i] != 0))
+            return false;
+    return true;
+}
+
+TEST(Startup, LeavesAnEmptyFramedBoardWithBlackToMoveFirst)
+{
+    FakePort port;
+    port.Start();
+    for (int i = 0; i < CellTableSize; ++i)
+        if (IsBoardCell(i))
+            ASSERT_EQ(BoardCells[i], CellEmpty) << i;
+    EXPECT_TRUE(FrameIsOffBoard());
+    EXPECT_EQ(port.memo, "　1 手目  黒");
+    EXPECT_TRUE(AllButtons(port, false));
+    EXPECT_EQ(EditMode, ModeMoveOrder);
+    EXPECT_EQ(SideToMove, CellBlack);
+    EXPECT_EQ(MoveCount, 0);
+    EXPECT_EQ(MoveList[0], 0);
+    EXPECT_EQ(ShowMoveNumbers, 1);
+    EXPECT_EQ(AutoBlockFours, 0);
+    EXPECT_EQ(LeftButtonColor, CellBlack);
+    EXPECT_EQ(RangeSelectState, 0);
+    EXPECT_EQ(SelectedOpening, 0);
+    EXPECT_EQ(GameInfo.BlackName[0], 0);
+    EXPECT_EQ(GameInfo.WhiteName[0], 0);
+    EXPECT_FALSE(port.panelVisible[PanelId::PanelTaikyokuData]);
+    // Every cell drawn once, rows outer and columns inner.
+    ASSERT_EQ(port.drawnCells.size(), 0u); // Start() clears the record of FormCreate's draw
+}
+
+TEST(Startup, DrawsEveryCellOnceRowByRow)
+{
+    FakePort port;
+    port.Start();
+    ResetBoard();
+    ASSERT_EQ(port.drawnCells.size(), 225u);
+    EXPECT_EQ(port.drawnCells.front(), std::make_pair(1, 1));
+    EXPECT_EQ(port.drawnCells[1], std::make_pair(2, 1));
+    EXPECT_EQ(port.drawnCells[15], std::make_pair(1, 2));
+    EXPECT_EQ(port.drawnCells.back(), std::make_pair(15, 15));
+}
+
+TEST(Startup, TablesHoldTheLettersAndTheOpenings)
+{
+    FakePort port;
+    port.Start();
+    EXPECT_STREQ(LetterLabels[0], "");
+    EXPECT_STREQ(LetterLabels[1], "A");
+    EXPECT_STREQ(LetterLabels[26], "Z");
+    EXPECT_STREQ(OpeningNames[0], "");
+    EXPECT_STREQ(OpeningNames[1], "寒星");
+    EXPECT_STREQ(OpeningNames[2], "溪月");
+    EXPECT_STREQ(OpeningNames[25], "遊星");
+    EXPECT_STREQ(OpeningNames[26], "彗星");
+    const int third[26] = {104, 105, 106, 121, 122, 137, 138, 152, 153, 154, 168, 169, 106,
+                           122, 138, 154, 170, 137, 153, 169, 152, 168, 151, 167, 170, 166};
+    for (int k = 0; k < 26; ++k)
+        EXPECT_EQ(OpeningThirdMoves[k], third[k]) << "opening " << k + 1;
+}
+
+TEST(ResetBoard, KeepsModesFlagsAndFrameAndLeavesNothingToReplay)
+{
+    FakePort port;
+    port.Start();
+    PressCell(8, 8);
+    PressCell(9, 9);
+    PressCell(10, 10);
+    BitBack2Click();
+    ASSERT_TRUE(port.buttonEnabled[NavButton::BitGo1]);
+    MnuSetMojiClick();
+    BtnkoutaiMouseClick();
+    MnuSyujyunClick();
+    MnuSiTomeClick();
+    port.memo = "kept";
+
+    ResetBoard();
+
+    EXPECT_EQ(EditMode, ModeLetterPlacement);
+    EXPECT_EQ(LeftButtonColor, CellWhite);
+    EXPECT_EQ(ShowMoveNumbers, 0);
+    EXPECT_EQ(AutoBlockFours, 1);
+    EXPECT_EQ(MoveList[0], 0);
+    EXPECT_EQ(MoveCount, 0);
+    EXPECT_EQ(SideToMove, CellBlack);
+    EXPECT_TRUE(AllButtons(port, false));
+    EXPECT_TRUE(FrameIsOffBoard());
+    EXPECT_EQ(port.memo, "kept");
+    BitGoAllClick();
+    EXPECT_EQ(MoveCount, 0);
+}
+
+TEST(ShowMoveStatus, NamesTheNextMoveAndColourButNotInStonePlacement)
+{
+    FakePort port;
+    port.Start();
+    PressCell(8, 8);
+    EXPECT_EQ(port.memo, "　2 手目  白");
+    MnuSetIsiClick();
+    port.memo = "";
+    ShowMoveStatus();
+    EXPECT_EQ(port.memo, "");
+}
+
+} // namespace

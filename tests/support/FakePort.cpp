@@ -1,0 +1,124 @@
+#include "FakePort.h"
+
+#include "main/Modes.h"
+#include "main/Moves.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+FakePort::FakePort() : previous_(Window) { Window = this; }
+
+FakePort::~FakePort() { Window = previous_; }
+
+void FakePort::Start()
+{
+    // The state lives for the whole test run; start each test from a fresh load.
+    ShowMoveNumbers = 1;
+    AutoBlockFours = 0;
+    FourChaseColor = 0;
+    SettingsResult = 0;
+    GameInfo.Opening = 0;
+    menuChecked[MenuTick::MnuSetTe] = true;
+    menuChecked[MenuTick::MnuSyujyun] = true;
+    menuChecked[MenuTick::MnuSiTome] = false;
+    panelVisible[PanelId::PanelSyujun] = true;
+    texts[TextId::LabelMoji] = "A";
+    FormCreate();
+    drawnCells.clear();
+}
+
+void FakePort::DrawCell(int column, int row)
+{
+    drawnCells.emplace_back(column, row);
+    view.DrawCell(column, row);
+}
+
+void FakePort::DrawBoardText(int x, int y, const std::string& text)
+{
+    ++drawBoardTextCalls;
+    view.DrawText(x, y, text);
+}
+
+void FakePort::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    view.DrawFocusRect(left, top, right, bottom);
+}
+
+void FakePort::SetMenuChecked(MenuTick item, bool checked)
+{
+    const MenuTick radio[] = {MenuTick::MnuSetTe, MenuTick::MnuSetMoji, MenuTick::MnuSetIsi,
+                              MenuTick::MnuSetSioi};
+    for (MenuTick r : radio)
+        if (r == item && checked)
+            for (MenuTick other : radio)
+                menuChecked[other] = false;
+    menuChecked[item] = checked;
+}
+
+void FakePort::SetScrollMojiPosition(int position)
+{
+    position = position < -1 ? -1 : position > 25 ? 25 : position;
+    if (position == scrollMoji)
+        return;
+    scrollMoji = position;
+    ScrollMojiChange();
+}
+
+Answer FakePort::Ask(QuestionKind kind, const std::string& text)
+{
+    questions.push_back({kind, text});
+    if (answers.empty())
+        return kind == QuestionKind::Information ? Answer::Ok : Answer::Yes;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool FakePort::RunFileDialog(FileDialogKind kind, const std::string& fileName,
+                             const std::string& filter, std::string& chosen)
+{
+    fileDialogs.push_back({kind, fileName, filter});
+    exportShownDuringDialog = panelVisible[PanelId::ImgGazouBan];
+    if (dialogPaths.empty())
+        return false;
+    chosen = dialogPaths.front();
+    dialogPaths.pop_front();
+    return !chosen.empty();
+}
+
+void FakePort::ShowSettingsDialog()
+{
+    if (onSettingsDialog)
+        onSettingsDialog();
+}
+
+void FakePort::CloseMainWindow()
+{
+    ++closeRequests;
+    closed = FormCloseQuery();
+}
+
+void FakePort::BuildExportPicture(int left, int top, int right, int bottom)
+{
+    exportPicture.Build(left, top, right, bottom);
+}
+
+PictureWrite FakePort::WriteExportPicture(const std::string& path)
+{
+    return exportPicture.Write(path);
+}
+
+bool AllButtons(const FakePort& port, bool enabled)
+{
+    for (auto b : {NavButton::BitBackAll, NavButton::BitBack2, NavButton::BitBack1,
+                   NavButton::BitGo1, NavButton::BitGo2, NavButton::BitGoAll}) {
+        auto it = port.buttonEnabled.find(b);
+        if (it == port.buttonEnabled.end() || it->second != enabled)
+            return false;
+    }
+    return true;
+}
+
+void PressCell(int column, int row, MouseButton button)
+{
+    ImgBanMouseDown(button, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+}

@@ -1,0 +1,90 @@
+// A scripted window for logic tests: records what the logic shows, answers questions
+// and file dialogs from queues, and draws into a real board view and export picture.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "drawing/BoardView.h"
+#include "drawing/ExportPicture.h"
+#include "main/Port.h"
+
+struct AskedQuestion {
+    QuestionKind kind;
+    std::string text;
+};
+
+struct FileDialogCall {
+    FileDialogKind kind;
+    std::string fileName;
+    std::string filter;
+};
+
+class FakePort : public WindowPort {
+public:
+    // Installs itself as the logic's window; the destructor puts the old one back.
+    FakePort();
+    ~FakePort() override;
+
+    // Runs FormCreate against this port, as the real window does after its layout.
+    void Start();
+
+    void DrawCell(int column, int row) override;
+    void DrawBoardText(int x, int y, const std::string& text) override;
+    void DrawFocusRect(int left, int top, int right, int bottom) override;
+    void SetMemo(const std::string& text) override { memo = text; }
+    void SetButtonEnabled(NavButton button, bool enabled) override
+    {
+        buttonEnabled[button] = enabled;
+    }
+    void SetPanelVisible(PanelId panel, bool visible) override { panelVisible[panel] = visible; }
+    void SetMenuChecked(MenuTick item, bool checked) override;
+    void SetText(TextId field, const std::string& text) override { texts[field] = text; }
+    int ScrollMojiPosition() override { return scrollMoji; }
+    void SetScrollMojiPosition(int position) override;
+    Answer Ask(QuestionKind kind, const std::string& text) override;
+    void ShowErrorBox(const std::string& message) override { errors.push_back(message); }
+    bool RunFileDialog(FileDialogKind kind, const std::string& fileName,
+                       const std::string& filter, std::string& chosen) override;
+    void ShowSettingsDialog() override;
+    void CloseMainWindow() override;
+    void BuildExportPicture(int left, int top, int right, int bottom) override;
+    PictureWrite WriteExportPicture(const std::string& path) override;
+
+    // What the window shows.
+    std::string memo;
+    std::map<NavButton, bool> buttonEnabled;
+    std::map<PanelId, bool> panelVisible;
+    std::map<MenuTick, bool> menuChecked;
+    std::map<TextId, std::string> texts;
+    int scrollMoji = 0;
+    std::vector<std::string> errors;
+    std::vector<AskedQuestion> questions;
+    std::vector<FileDialogCall> fileDialogs;
+    std::vector<std::pair<int, int>> drawnCells; // column, row in drawing order
+    int drawBoardTextCalls = 0;
+    int closeRequests = 0;
+    bool closed = false;
+    // Whether ImgGazouBan was visible while the file dialog ran.
+    bool exportShownDuringDialog = false;
+
+    // Scripts. An empty answer queue answers OK / Yes; an empty dialog queue cancels.
+    std::deque<Answer> answers;
+    std::deque<std::string> dialogPaths; // "" cancels
+    // Runs when the logic shows the settings dialog (a test fills in the outcome).
+    std::function<void()> onSettingsDialog;
+
+    BoardView view;
+    ExportPicture exportPicture;
+
+private:
+    WindowPort* previous_;
+};
+
+bool AllButtons(const FakePort& port, bool enabled);
+
+// A board press at the centre of the cell.
+void PressCell(int column, int row, MouseButton button = MouseButton::Left);

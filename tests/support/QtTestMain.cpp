@@ -1,0 +1,12 @@
+// Test entry for everything above the analysis: a QApplication first, so pictures,
+// fonts and widgets work on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
