@@ -1,0 +1,93 @@
+// Move entry speed: one press with automatic answering on, from the press to the cell
+// drawn and the status written; and a whole 225-move game entered, taken back, replayed.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "drawing/BoardView.h"
+#include "main/Modes.h"
+#include "main/Moves.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+namespace {
+
+// Draws into a real board view; everything else the window would show is dropped.
+class BenchPort : public WindowPort {
+public:
+    void DrawCell(int column, int row) override { view.DrawCell(column, row); }
+    void DrawBoardText(int x, int y, const std::string& text) override { view.DrawText(x, y, text); }
+    void DrawFocusRect(int, int, int, int) override {}
+    void SetMemo(const std::string& text) override { memo = text; }
+    void SetButtonEnabled(NavButton, bool) override {}
+    void SetPanelVisible(PanelId, bool) override {}
+    void SetMenuChecked(MenuTick, bool) override {}
+    void SetText(TextId, const std::string&) override {}
+    int ScrollMojiPosition() override { return 0; }
+    void SetScrollMojiPosition(int) override {}
+    Answer Ask(QuestionKind, const std::string&) override { return Answer::Ok; }
+    void ShowErrorBox(const std::string&) override {}
+    bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
+                       std::string&) override
+    {
+        return false;
+    }
+    void ShowSettingsDialog() override {}
+    void CloseMainWindow() override {}
+    void BuildExportPicture(int, int, int, int) override {}
+    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
+
+    BoardView view;
+    std::string memo;
+};
+
+BenchPort* port;
+
+void Press(int column, int row) { ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17); }
+
+// A press and its take-back, so every iteration starts from the same middle-game
+// position; the press makes a black four that white answers automatically.
+void BM_PressWithAutomaticAnswer(benchmark::State& state)
+{
+    FormCreate();
+    AutoBlockFours = 1;
+    const int setup[][2] = {{5, 8}, {5, 9}, {6, 8}, {6, 9}, {7, 8}, {4, 8}};
+    for (auto& m : setup)
+        Press(m[0], m[1]);
+    for (auto _ : state) {
+        Press(8, 8); // black four at (9, 8), answered there by white
+        BitBack2Click();
+    }
+    benchmark::DoNotOptimize(port->memo);
+}
+BENCHMARK(BM_PressWithAutomaticAnswer)->Unit(benchmark::kMicrosecond);
+
+void BM_FullGameEnterBackReplay(benchmark::State& state)
+{
+    for (auto _ : state) {
+        FormCreate();
+        for (int row = 1; row <= 15; ++row)
+            for (int column = 1; column <= 15; ++column)
+                Press(column, row);
+        BitBackAllClick();
+        BitGoAllClick();
+    }
+    benchmark::DoNotOptimize(MoveCount);
+}
+BENCHMARK(BM_FullGameEnterBackReplay)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    BenchPort p;
+    port = &p;
+    Window = &p;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
