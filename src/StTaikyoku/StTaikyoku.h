@@ -1,12 +1,39 @@
-// The game-settings dialog Set_Taikyoku: opening and players' names.
+// The game-settings dialog Set_Taikyoku: opening and players' names. Created once
+// after the main window and shown modally again and again, so its controls keep
+// their contents between showings.
 #pragma once
 
 #include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class TSet_Taikyoku : public QDialog {
     Q_OBJECT
 public:
     explicit TSet_Taikyoku(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QComboBox* ComboSyukei;
+    QLabel* Label2;
+    QLineEdit* Edit_Kuro;
+    QLabel* Label3;
+    QLineEdit* Edit_Siro;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+    // Preloads the controls from the game information; runs on every showing.
+    void FormActivate();
+    void OKBtnClick();
+    void CancelBtnClick();
+
+    // Esc and the title-bar close box end here: both count as Cancel.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TSet_Taikyoku* Set_Taikyoku;

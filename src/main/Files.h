@@ -7,6 +7,9 @@
 int ConfirmOverwrite(const std::string& fileName);
 // The error box with the message of an input/output failure code.
 void ShowIoError(int code);
+// The error box's rule: a "." is added when the message's last character comes
+// after "." in code-point order.
+std::string WithErrorPeriod(const std::string& message);
 
 void MnuSaveAsClick();
 void MnuOpenClick();

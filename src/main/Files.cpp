@@ -1,0 +1,168 @@
+#include "main/Files.h"
+
+#include <cstdint>
+
+#include "main/Cp932.h"
+#include "main/FileIo.h"
+#include "main/HaisekiFile.h"
+#include "main/KifuFile.h"
+#include "main/Modes.h"
+#include "main/Moves.h"
+#include "main/Port.h"
+#include "main/Settings.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+namespace {
+
+const char* const KifuFilter = "棋譜データ(*.kif)|*.kif";
+const char* const HaisekiFilter = "盤データ(*.dat)|*.dat";
+
+// File images of both formats; module-level so no command allocates them.
+std::uint8_t KifuBytes[KifuFileSize];
+KifuRecordLayout KifuScratch;
+
+int MoveListLength()
+{
+    int length = 0;
+    while (length < MoveListSize && MoveList[length] > 0)
+        ++length;
+    return length;
+}
+
+// The code point of the last UTF-8 character; a broken tail counts as its byte.
+std::uint32_t LastCodePoint(const std::string& text)
+{
+    std::size_t start = text.size() - 1;
+    while (start > 0 && text.size() - start < 4 &&
+           (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+        --start;
+    const auto lead = static_cast<unsigned char>(text[start]);
+    const std::size_t length = text.size() - start;
+    const std::size_t expected = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (length != expected || (lead >= 0x80 && lead < 0xC2))
+        return static_cast<unsigned char>(text.back());
+    std::uint32_t cp = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t i = start + 1; i < text.size(); ++i)
+        cp = cp << 6 | (static_cast<unsigned char>(text[i]) & 0x3F);
+    return cp;
+}
+
+} // namespace
+
+std::string WithErrorPeriod(const std::string& message)
+{
+    if (!message.empty() && LastCodePoint(message) > '.')
+        return message + ".";
+    return message;
+}
+
+void ShowIoError(int code) { Window->ShowErrorBox(WithErrorPeriod(IoErrorMessage(code))); }
+
+int ConfirmOverwrite(const std::string& fileName)
+{
+    if (!FileExists(fileName))
+        return 0;
+    const Answer answer = Window->Ask(QuestionKind::Information,
+                                      fileName + "ファイルはすでに存在します\r\n上書きしますか？");
+    return answer == Answer::Ok ? 0 : 1;
+}
+
+void MnuSaveAsClick()
+{
+    // The file holds 150 moves; a longer record is never cut without the user's word.
+    const int length = MoveListLength();
+    if (length > KifuMoveSlots &&
+        Window->Ask(QuestionKind::Information,
+                    "151手目以降は棋譜ファイルに保存できません\r\n150手目までを保存しますか？") !=
+            Answer::Ok)
+        return;
+    StoreMoves(KifuRecord, MoveList, length);
+
+    const std::string proposed =
+        NameText(GameInfo.BlackName) + "-" + NameText(GameInfo.WhiteName) + ".kif";
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Save, proposed, KifuFilter, path))
+        return;
+    if (ConfirmOverwrite(path) == 1)
+        return;
+    EncodeKifuRecord(KifuRecord, KifuBytes);
+    const int code = WriteFileReplacing(path, KifuBytes, KifuFileSize);
+    if (code != IoOk)
+        ShowIoError(code);
+}
+
+void MnuOpenClick()
+{
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
+        return;
+    // Read and check before anything changes, so a failure leaves the game as it was.
+    int code = ReadFileExact(path, KifuBytes, KifuFileSize);
+    if (code == IoOk && !DecodeKifuRecord(KifuBytes, KifuScratch))
+        code = IoBadContent;
+    if (code != IoOk) {
+        ShowIoError(code);
+        return;
+    }
+    KifuRecord = KifuScratch;
+
+    ResetBoard();
+    ShowMoveNumbers = 1;
+    Window->SetMenuChecked(MenuTick::MnuSyujyun, true);
+    SelectedOpening = GameInfo.Opening;
+    ShowPlayerNames();
+    SetupOpening();
+    Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
+    // With an opening its own three moves stand for the first three slots.
+    const int stored = StoredMoveCount(KifuRecord);
+    while (MoveCount < stored) {
+        MoveList[MoveCount] = KifuRecord.Moves[MoveCount];
+        MoveList[MoveCount + 1] = 0;
+        ReplayMove();
+    }
+}
+
+void MnuHaisekiSaveClick()
+{
+    PackBoard(BoardCells, HaisekiBuffer);
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Save, ".dat", HaisekiFilter, path))
+        return;
+    if (ConfirmOverwrite(path) == 1)
+        return;
+    const int code = WriteFileReplacing(path, HaisekiBuffer, HaisekiFileSize);
+    if (code != IoOk)
+        ShowIoError(code);
+}
+
+void MnuHaisekiOpenClick()
+{
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
+        return;
+    static BoardColours colours;
+    int code = ReadFileExact(path, HaisekiBuffer, HaisekiFileSize);
+    if (code == IoOk && !UnpackBoard(HaisekiBuffer, colours))
+        code = IoBadContent;
+    if (code != IoOk) {
+        ShowIoError(code);
+        return;
+    }
+
+    ResetBoard();
+    for (int row = 1; row <= BoardLines; ++row) {
+        for (int column = 1; column <= BoardLines; ++column) {
+            const int v = colours[row - 1][column - 1];
+            if (v == CellEmpty)
+                continue;
+            BoardCells[MakeCell(column, row)] = v;
+            DrawCell(column, row);
+            if (v == CellBlack)
+                ++BlackStoneTotal;
+            else
+                ++WhiteStoneTotal;
+        }
+    }
+    ShowStoneCounts();
+}

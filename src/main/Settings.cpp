@@ -1,0 +1,77 @@
+#include "main/Settings.h"
+
+#include <string>
+
+#include "Set_Data/Set_Data.h"
+#include "main/Cp932.h"
+#include "main/Modes.h"
+#include "main/Port.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+namespace {
+
+constexpr CellIndex Centre = MakeCell(8, 8);
+constexpr CellIndex AboveCentre = MakeCell(8, 7);
+constexpr CellIndex RightAboveCentre = MakeCell(9, 7);
+
+} // namespace
+
+CellIndex OpeningMove(int opening, int i)
+{
+    switch (i) {
+    case 0:
+        return Centre;
+    case 1:
+        // 1–12 and 25 are the direct openings, the rest the indirect ones.
+        return opening >= 13 && opening != 25 ? RightAboveCentre : AboveCentre;
+    default:
+        return OpeningThirdMoves[opening - 1];
+    }
+}
+
+void MnuSetTaikyokuClick()
+{
+    Window->ShowSettingsDialog();
+    if (SettingsResult <= 0)
+        return;
+    if (BlackStoneTotal + WhiteStoneTotal > 0)
+        ResetBoard();
+    if (SelectedOpening > 0 && SettingsResult == 2)
+        SetupOpening();
+    GameInfo.Opening = SelectedOpening;
+    ShowPlayerNames();
+    Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
+    EditMode = ModeMoveOrder;
+    ShowEditMode();
+    ShowMoveStatus();
+}
+
+void SetupOpening()
+{
+    // Only a checked record or the dialog sets the number; anything else is no opening.
+    const int k = SelectedOpening >= 0 && SelectedOpening <= OpeningCount ? SelectedOpening : 0;
+    ResetBoard();
+    Window->SetText(TextId::EditSyukei, std::string(" 珠型 : ") + OpeningNames[k]);
+    if (k > 0) {
+        for (int i = 0; i < 3; ++i)
+            MoveList[i] = OpeningMove(k, i);
+        MoveList[3] = 0;
+        SideToMove = CellBlack;
+        for (int i = 0; i < 3; ++i) {
+            const CellIndex c = MoveList[i];
+            BoardCells[c] = SideToMove;
+            CellMarks[c] = i + 1;
+            DrawCell(CellColumn(c), CellRow(c));
+            SideToMove = 3 - SideToMove;
+        }
+        MoveCount = 3;
+    }
+    ShowMoveStatus();
+}
+
+void ShowPlayerNames()
+{
+    Window->SetText(TextId::EditKuroKisi, " 黒　" + NameText(GameInfo.BlackName));
+    Window->SetText(TextId::EditSiroKisi, " 白　" + NameText(GameInfo.WhiteName));
+}
