@@ -1,8 +1,12 @@
 // The board view's picture (ImgBan): 510 × 510, drawn cell by cell from the tiles.
 #pragma once
 
+#include <QFont>
 #include <QImage>
+#include <QString>
 #include <string>
+
+struct Pictures;
 
 class BoardView {
 public:
@@ -18,6 +22,22 @@ public:
     // Dotted inverting rectangle; drawing the same one twice restores the view.
     void DrawFocusRect(int left, int top, int right, int bottom);
 
+    // Cell size and the font's character cell height.
+    static constexpr int CellSize = 34;
+    static constexpr int ViewSize = 15 * CellSize;
+    static constexpr int FontHeight = 30;
+    const QFont& Font() const { return font_; }
+
 private:
+    const QImage& Background(int column, int row, int stone) const;
+    void DrawNumber(int x0, int y0, int stone, int number);
+    void DrawLetter(int x0, int y0, int label);
+
+    const Pictures& pictures_;
     QImage image_;
+    QFont font_;
+    int ascent_ = 0;
+    // Label texts converted once, so redrawing a lettered cell allocates nothing.
+    QString labelText_[27];
+    const char* labelSource_[27] = {};
 };

@@ -1,6 +1,7 @@
 // The export picture (ImgGazouBan): built at 25 pixels a cell, written as a 1-bit BMP.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <string>
 
@@ -8,6 +9,9 @@
 
 class ExportPicture {
 public:
+    ExportPicture();
+
+    // Held in colour while it is shown; only black and white pixels occur.
     const QImage& Image() const { return image_; }
 
     // Clears and resizes the picture for the cells, copies that cut of GazouBan and
@@ -17,8 +21,16 @@ public:
     // 1 bit per pixel, colour table black then white.
     PictureWrite Write(const std::string& path) const;
 
+    static constexpr int CellSize = 25;
+    static constexpr int LetterHeight = 23;
+    const QFont& LetterFont() const { return letterFont_; }
+
 private:
+    void DrawNumber(int dx, int dy, int stone, int n);
+    void DrawLetter(int dx, int dy, int label);
+
     QImage image_;
     int left_ = 1;
     int top_ = 1;
+    QFont letterFont_;
 };

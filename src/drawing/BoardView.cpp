@@ -1,0 +1,164 @@
+#include "drawing/BoardView.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "GtRen/Board.h"
+#include "Set_Data/Set_Data.h"
+#include "drawing/Blit.h"
+#include "drawing/CellFont.h"
+#include "drawing/DigitGlyphs.h"
+#include "drawing/Pictures.h"
+#include "main/State.h"
+
+namespace {
+
+constexpr int GlyphTop = 7; // glyphs stand from y0 + 7 to y0 + 27
+
+} // namespace
+
+BoardView::BoardView()
+    : pictures_(ThePictures()), image_(ViewSize, ViewSize, QImage::Format_RGB32),
+      font_(FontOfCellHeight(FontHeight, false, true))
+{
+    image_.fill(PaperColour);
+    ascent_ = QFontMetrics(font_).ascent();
+}
+
+const QImage& BoardView::Background(int column, int row, int stone) const
+{
+    const Pictures& p = pictures_;
+    if (stone == CellBlack)
+        return p.BmpBlack;
+    if (stone == CellWhite)
+        return p.BmpWhite;
+    if (row == 1)
+        return column == 1 ? p.BmpBlankTL : column == 15 ? p.BmpBlankTR : p.BmpBlankT;
+    if (row == 15)
+        return column == 1 ? p.BmpBlankBL : column == 15 ? p.BmpBlankBR : p.BmpBlankB;
+    if (column == 1)
+        return p.BmpBlankL;
+    if (column == 15)
+        return p.BmpBlankR;
+    if ((column == 4 || column == 12) && (row == 4 || row == 12))
+        return p.BmpHosi;
+    if (column == 8 && row == 8)
+        return p.BmpHosi;
+    return p.BmpBlank;
+}
+
+void BoardView::DrawCell(int column, int row)
+{
+    if (column < 1 || column > BoardLines || row < 1 || row > BoardLines)
+        return;
+    const int x0 = (column - 1) * CellSize;
+    const int y0 = (row - 1) * CellSize;
+    const CellIndex cell = MakeCell(column, row);
+    const int stone = BoardCells[cell];
+    const int mark = CellMarks[cell];
+
+    CopyRect(image_, x0, y0, Background(column, row, stone), 0, 0, CellSize, CellSize);
+    if (mark < 0) {
+        DrawLetter(x0, y0, -mark);
+        return;
+    }
+    if (ShowMoveNumbers == 1 && (stone == CellBlack || stone == CellWhite) && mark > 0)
+        DrawNumber(x0, y0, stone, mark);
+}
+
+void BoardView::DrawNumber(int x0, int y0, int stone, int n)
+{
+    const QImage& strip = stone == CellBlack ? pictures_.ImgBsuji : pictures_.ImgWsuji;
+    const int top = y0 + GlyphTop;
+    auto glyph = [&](int x, int digit) {
+        CopyRect(image_, x, top, strip, digit * ViewGlyphWidth, 0, digit * ViewGlyphWidth + 10,
+                 ViewGlyphHeight);
+    };
+    const int u = n % 10;
+    if (n <= 9) {
+        glyph(x0 + 12, u);
+        return;
+    }
+    const int t = (n / 10) % 10;
+    if (n <= 99) {
+        glyph(x0 + 19, u);
+        glyph(x0 + 6, t);
+        return;
+    }
+    glyph(x0 + 20, u);
+    glyph(x0 + 9, t);
+    const int h = (n / 100) % 10;
+    if (h == 1) {
+        CopyRect(image_, x0 + 4, top, strip, 14, 0, 17, ViewGlyphHeight);
+    } else if (h == 2) {
+        // A move number stops at 225, so a narrow 2 is the only other hundreds digit.
+        const QImage& two = stone == CellBlack ? pictures_.ImgBsuji2 : pictures_.ImgWsuji2;
+        CopyRect(image_, x0 + 3, top, two, 0, 0, ViewNarrowTwoWidth, ViewGlyphHeight);
+    }
+}
+
+void BoardView::DrawLetter(int x0, int y0, int label)
+{
+    FillRect(image_, x0, y0, x0 + CellSize, y0 + CellSize, PaperColour);
+    if (label < 1 || label > 26 || LetterLabels[label] == nullptr)
+        return;
+    if (labelSource_[label] != LetterLabels[label]) {
+        labelSource_[label] = LetterLabels[label];
+        labelText_[label] = QString::fromUtf8(LetterLabels[label]);
+    }
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(QColor(InkColour));
+    painter.setClipRect(x0, y0, CellSize, CellSize);
+    painter.drawText(x0 + 8, y0 + 2 + ascent_, labelText_[label]);
+}
+
+void BoardView::DrawAllCells()
+{
+    for (int row = 1; row <= BoardLines; ++row)
+        for (int column = 1; column <= BoardLines; ++column)
+            DrawCell(column, row);
+}
+
+void BoardView::DrawText(int x, int y, const std::string& text)
+{
+    const QString s = QString::fromStdString(text);
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    // Text is drawn opaque: its box takes the fill colour first, as the cell's own
+    // letter does, so the letter reads the same before and after the cell is redrawn.
+    const QFontMetrics metrics(font_);
+    painter.fillRect(x, y, metrics.horizontalAdvance(s), metrics.height(), QColor(PaperColour));
+    painter.setPen(QColor(InkColour));
+    painter.drawText(x, y + ascent_, s);
+}
+
+void BoardView::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    // A drag may run up or left of its start: draw the same rectangle either way.
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    if (right == left || bottom == top)
+        return;
+    // Every other border pixel is inverted, each exactly once, so a second call with
+    // the same corners gives back the pixels exactly.
+    auto invert = [this](int x, int y) {
+        if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height() || ((x + y) & 1))
+            return;
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        line[x] ^= 0x00ffffffu;
+    };
+    for (int x = left; x < right; ++x)
+        invert(x, top);
+    if (bottom - 1 > top)
+        for (int x = left; x < right; ++x)
+            invert(x, bottom - 1);
+    for (int y = top + 1; y < bottom - 1; ++y) {
+        invert(left, y);
+        if (right - 1 > left)
+            invert(right - 1, y);
+    }
+}

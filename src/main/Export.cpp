@@ -1,0 +1,114 @@
+#include "main/Export.h"
+
+#include <algorithm>
+#include <string>
+
+#include "main/Files.h"
+#include "main/Port.h"
+#include "main/State.h"
+
+namespace {
+
+constexpr int ViewCell = 34;
+constexpr const char* PictureFileName = ".bmp";
+constexpr const char* PictureFilter = "画像データ(*.bmp)|*.bmp";
+
+// The focus rectangle now on the board view, remembered as drawn: removing it redraws
+// exactly these corners even if a second press has moved the drag's start meanwhile.
+struct DrawnRect {
+    bool shown = false;
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+DrawnRect Drawn;
+
+void RemoveDrawnRect()
+{
+    if (!Drawn.shown)
+        return;
+    Window->DrawFocusRect(Drawn.left, Drawn.top, Drawn.right, Drawn.bottom);
+    Drawn.shown = false;
+}
+
+// Board-view pixel to column or row, truncating towards zero like the pixel division
+// of the press, then kept on the board.
+int CellOf(int pixel)
+{
+    return std::clamp(pixel / ViewCell + 1, 1, BoardLines);
+}
+
+// Returns false only when the file could not be written.
+bool SavePicture()
+{
+    Window->SetPanelVisible(PanelId::ImgGazouBan, true);
+    bool written = true;
+    std::string chosen;
+    if (Window->RunFileDialog(FileDialogKind::Save, PictureFileName, PictureFilter, chosen) &&
+        ConfirmOverwrite(chosen) == 0) {
+        switch (Window->WriteExportPicture(chosen)) {
+        case PictureWrite::Written:
+            break;
+        case PictureWrite::CannotCreate:
+            Window->ShowErrorBox(WithErrorPeriod("ファイル " + chosen + " を作成できません"));
+            written = false;
+            break;
+        case PictureWrite::WriteFailed:
+            Window->ShowErrorBox(WithErrorPeriod("ストリームへの書き込みエラー"));
+            written = false;
+            break;
+        }
+    }
+    // Hidden after a failure too: a picture left over the board would hide the game.
+    Window->SetPanelVisible(PanelId::ImgGazouBan, false);
+    return written;
+}
+
+} // namespace
+
+void MnuWBHozonClick()
+{
+    RangeSelectState = 0;
+    Window->BuildExportPicture(1, 1, BoardLines, BoardLines);
+    SavePicture();
+}
+
+void MnuWBHaniSeteiClick()
+{
+    RangeSelectState = 1;
+}
+
+void ImgBanMouseMove(bool leftButtonHeld, int x, int y)
+{
+    if (RangeSelectState != 1 || !leftButtonHeld)
+        return;
+    RemoveDrawnRect();
+    DragEndX = x;
+    DragEndY = y;
+    Drawn = {true, DragStartX, DragStartY, DragEndX, DragEndY};
+    Window->DrawFocusRect(Drawn.left, Drawn.top, Drawn.right, Drawn.bottom);
+}
+
+void ImgBanMouseUp(int /*x*/, int /*y*/)
+{
+    if (RangeSelectState != 1)
+        return;
+    // A release without any movement since the press exports the cell under it. A
+    // rectangle left from before a second press does not count as movement.
+    const bool moved = Drawn.shown && Drawn.left == DragStartX && Drawn.top == DragStartY &&
+                       Drawn.right == DragEndX && Drawn.bottom == DragEndY;
+    RemoveDrawnRect();
+    const int endX = moved ? DragEndX : DragStartX;
+    const int endY = moved ? DragEndY : DragStartY;
+    // A drag may go up or left of its start: the range is the same either way.
+    const int left = CellOf(std::min(DragStartX, endX));
+    const int right = CellOf(std::max(DragStartX, endX));
+    const int top = CellOf(std::min(DragStartY, endY));
+    const int bottom = CellOf(std::max(DragStartY, endY));
+    Window->BuildExportPicture(left, top, right, bottom);
+    if (SavePicture())
+        RangeSelectState = 0;
+}
+
+void SaveExportPicture()
+{
+    SavePicture();
+}
