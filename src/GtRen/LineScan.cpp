@@ -25,8 +25,16 @@ bool CanScan()
            IsBoardCell(AnalysisOrigin) && BoardCells[AnalysisOrigin] == AnalysisColor;
 }
 
-enum class ScanStep { Seek, Skip, OpenWindow, FillWindow, CompleteWindow, NextWindow,
-                      BlockedWindow, Done };
+enum class ScanStep {
+    Seek,
+    Skip,
+    OpenWindow,
+    FillWindow,
+    CompleteWindow,
+    NextWindow,
+    BlockedWindow,
+    Done
+};
 
 } // namespace
 

@@ -10,9 +10,15 @@
 namespace gtren_detail {
 
 // Levels that may be filled; the blank template is never one of them.
-inline bool IsFillableLevel(std::int32_t level) { return level >= 0 && level < BlankThreatLevel; }
+inline bool IsFillableLevel(std::int32_t level)
+{
+    return level >= 0 && level < BlankThreatLevel;
+}
 
-inline bool IsColour(std::int32_t colour) { return colour == CellBlack || colour == CellWhite; }
+inline bool IsColour(std::int32_t colour)
+{
+    return colour == CellBlack || colour == CellWhite;
+}
 
 // The unsigned compare also refuses a negative slot.
 inline bool SlotFits(std::int32_t slot, int slots)

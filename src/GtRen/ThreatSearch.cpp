@@ -9,7 +9,10 @@ using namespace gtren_detail;
 namespace {
 
 // Black's trials at level L fill record L + 1, which must not be the blank template.
-bool CanTrialBelow(std::int32_t level) { return IsFillableLevel(level + 1) && level >= 0; }
+bool CanTrialBelow(std::int32_t level)
+{
+    return IsFillableLevel(level + 1) && level >= 0;
+}
 
 void AppendClosedThree(ThreatRecord& record, CellIndex a, CellIndex b)
 {
@@ -91,8 +94,8 @@ void AnalyseThreats(std::int32_t level, std::int32_t colour, CellIndex cell)
     // A call that cannot be analysed (a cell off the board or holding the other colour, or
     // black on the last level, which has no room for trials) leaves the record blank, so that
     // nobody reads the previous analysis as this one.
-    if (!IsColour(colour) || (colour == CellBlack && !CanTrialBelow(level)) ||
-        !IsBoardCell(cell) || (BoardCells[cell] != CellEmpty && BoardCells[cell] != colour)) {
+    if (!IsColour(colour) || (colour == CellBlack && !CanTrialBelow(level)) || !IsBoardCell(cell) ||
+        (BoardCells[cell] != CellEmpty && BoardCells[cell] != colour)) {
         ThreatLevels[level] = ThreatLevels[BlankThreatLevel];
         return;
     }

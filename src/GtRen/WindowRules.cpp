@@ -29,11 +29,20 @@ namespace gtren_detail {
 
 namespace {
 
-bool IsBlack(CellIndex cell) { return BoardCells[cell] == CellBlack; }
+bool IsBlack(CellIndex cell)
+{
+    return BoardCells[cell] == CellBlack;
+}
 
 // The cell k steps before or after the window start S.
-CellIndex Before(int k) { return WindowStart - k * LineStep; }
-CellIndex After(int k) { return WindowStart + k * LineStep; }
+CellIndex Before(int k)
+{
+    return WindowStart - k * LineStep;
+}
+CellIndex After(int k)
+{
+    return WindowStart + k * LineStep;
+}
 
 // [XXXXX]   a five.
 // [XXXXX]x  black: an overline.
@@ -67,10 +76,17 @@ bool CompleteFour()
             return false;
         }
         switch (BlackAt(Before(2), a)) {
-        case 0: RecordOpenFour(b, e); break;
-        case 1: RecordFourPoint(e); break;
-        case 2: RecordFourPoint(b); break;
-        default: return true;
+        case 0:
+            RecordOpenFour(b, e);
+            break;
+        case 1:
+            RecordFourPoint(e);
+            break;
+        case 2:
+            RecordFourPoint(b);
+            break;
+        default:
+            return true;
         }
         return false;
     }
@@ -105,10 +121,18 @@ void ThreeWithTwoPoints()
     const CellIndex g = FirstGap;
     const int spoilers = AnalysisColor == CellBlack ? BlackAt(Before(3), After(5)) : 0;
     switch (spoilers) {
-    case 0: RecordOpenThree(b, g, s2, e); break;
-    case 1: RecordOpenThree(g, b, e, 0); break;
-    case 2: RecordOpenThree(b, g, s2, 0); break;
-    default: RecordClosedThree(b, g); break;
+    case 0:
+        RecordOpenThree(b, g, s2, e);
+        break;
+    case 1:
+        RecordOpenThree(g, b, e, 0);
+        break;
+    case 2:
+        RecordOpenThree(b, g, s2, 0);
+        break;
+    default:
+        RecordClosedThree(b, g);
+        break;
     }
 }
 
@@ -125,17 +149,25 @@ void CompleteThree()
 }
 
 // [XX...] and the like: ends the line once anything was recorded on it.
-bool CompleteTwo() { return LineFours + LineOpenThrees + LineClosedThrees > 0; }
+bool CompleteTwo()
+{
+    return LineFours + LineOpenThrees + LineClosedThrees > 0;
+}
 
 } // namespace
 
 bool ClassifyCompleteWindow()
 {
     switch (WindowStones) {
-    case 5: return CompleteFive();
-    case 4: return CompleteFour();
-    case 3: CompleteThree(); return false;
-    default: return CompleteTwo();
+    case 5:
+        return CompleteFive();
+    case 4:
+        return CompleteFour();
+    case 3:
+        CompleteThree();
+        return false;
+    default:
+        return CompleteTwo();
     }
 }
 

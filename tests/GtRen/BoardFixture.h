@@ -17,7 +17,10 @@ using BoardRows = std::array<const char*, BoardLines>;
 using BoardSnapshot = std::array<std::int32_t, CellTableSize>;
 
 // Cell at column c, row r, both counted from 1.
-constexpr CellIndex At(int column, int row) { return MakeCell(column, row); }
+constexpr CellIndex At(int column, int row)
+{
+    return MakeCell(column, row);
+}
 
 inline void ClearBoard()
 {
@@ -36,8 +39,9 @@ inline void LoadBoard(const BoardRows& rows)
         for (int column = 1; column <= BoardLines; ++column) {
             const char mark = text[column - 1];
             ASSERT_TRUE(mark == '.' || mark == 'X' || mark == 'O') << "row " << row;
-            BoardCells[MakeCell(column, row)] =
-                mark == 'X' ? CellBlack : mark == 'O' ? CellWhite : CellEmpty;
+            BoardCells[MakeCell(column, row)] = mark == 'X'   ? CellBlack
+                                                : mark == 'O' ? CellWhite
+                                                              : CellEmpty;
         }
     }
 }
@@ -49,8 +53,9 @@ inline void LoadRow(int row, const char* text)
     ASSERT_EQ(std::strlen(text), static_cast<std::size_t>(BoardLines));
     for (int column = 1; column <= BoardLines; ++column) {
         const char mark = text[column - 1];
-        BoardCells[MakeCell(column, row)] =
-            mark == 'X' ? CellBlack : mark == 'O' ? CellWhite : CellEmpty;
+        BoardCells[MakeCell(column, row)] = mark == 'X'   ? CellBlack
+                                            : mark == 'O' ? CellWhite
+                                                          : CellEmpty;
     }
 }
 
@@ -77,7 +82,10 @@ inline bool BoardEquals(const BoardSnapshot& snapshot)
     return std::equal(snapshot.begin(), snapshot.end(), std::begin(BoardCells));
 }
 
-inline const ThreatRecord& Level(int level) { return ThreatLevels[level]; }
+inline const ThreatRecord& Level(int level)
+{
+    return ThreatLevels[level];
+}
 
 // Runs the one-level scan alone (no examination of black's threes) into record 0; the origin
 // must already hold a stone of `colour`.
@@ -124,15 +132,15 @@ struct Counts {
 
 inline std::ostream& operator<<(std::ostream& out, const Counts& c)
 {
-    return out << "{overline " << c.Overline << ", five " << c.Five << ", open four "
-               << c.OpenFour << ", four " << c.Four << ", open three " << c.OpenThree
-               << ", closed three " << c.ClosedThree << "}";
+    return out << "{overline " << c.Overline << ", five " << c.Five << ", open four " << c.OpenFour
+               << ", four " << c.Four << ", open three " << c.OpenThree << ", closed three "
+               << c.ClosedThree << "}";
 }
 
 inline Counts CountsOf(const ThreatRecord& r)
 {
-    return {r.OverlineCount, r.FiveCount, r.OpenFourCount, r.FourCount, r.OpenThreeCount,
-            r.ClosedThreeCount};
+    return {r.OverlineCount, r.FiveCount,      r.OpenFourCount,
+            r.FourCount,     r.OpenThreeCount, r.ClosedThreeCount};
 }
 
 // Every field of a record is zero.

@@ -9,7 +9,10 @@ namespace {
 // A line pattern of fifteen cells laid along the line through the centre (8, 8) with `step`;
 // position i (1 to 15) is the cell (i, 8) for step 1, (8, i) for 16, (i, i) for 17 and
 // (16 - i, i) for 15.
-CellIndex Along(int step, int position) { return At(8, 8) + (position - 8) * step; }
+CellIndex Along(int step, int position)
+{
+    return At(8, 8) + (position - 8) * step;
+}
 
 void LoadLine(int step, const char* pattern)
 {
@@ -39,6 +42,7 @@ struct LineCase {
 constexpr std::int32_t B = CellBlack;
 constexpr std::int32_t W = CellWhite;
 
+// clang-format off
 const LineCase kLineCases[] = {
     // Fours.
     {"white open four", "....OOOO.......", W, 8, {0, 0, 1, 1, 0, 0}, {4, 9}, {}, {}},
@@ -119,6 +123,7 @@ const LineCase kLineCases[] = {
     {"black four withdraws the closed three", "...X.XX.XX.....", B, 7, {0, 0, 0, 1, 0, 0},
      {8}, {}, {}},
 };
+// clang-format on
 
 class LineScanTest : public ::testing::TestWithParam<int> {};
 
@@ -139,14 +144,12 @@ TEST_P(LineScanTest, ClassifiesEachShapeAlongTheLine)
         const auto cell = [step](int position) { return position ? Along(step, position) : 0; };
         for (std::size_t i = 0; i < c.openThrees.size(); ++i) {
             const OpenThreeAt& e = c.openThrees[i];
-            EXPECT_EQ(record.OpenThrees[i],
-                      (OpenThreeEntry{cell(e.point), cell(e.endA), cell(e.endB),
-                                      cell(e.secondEnd)}));
+            EXPECT_EQ(record.OpenThrees[i], (OpenThreeEntry{cell(e.point), cell(e.endA),
+                                                            cell(e.endB), cell(e.secondEnd)}));
         }
         for (std::size_t i = 0; i < c.closedThrees.size(); ++i) {
             const ClosedThreeAt& e = c.closedThrees[i];
-            EXPECT_EQ(record.ClosedThrees[i],
-                      (ClosedThreeEntry{cell(e.pointA), cell(e.pointB)}));
+            EXPECT_EQ(record.ClosedThrees[i], (ClosedThreeEntry{cell(e.pointA), cell(e.pointB)}));
         }
         EXPECT_TRUE(BoardEquals(before));
     }
@@ -161,8 +164,8 @@ INSTANTIATE_TEST_SUITE_P(AllLines, LineScanTest, ::testing::Values(1, 15, 16, 17
 TEST(LineScan, LoneStoneLeavesTheRecordBlank)
 {
     for (const std::int32_t colour : {CellBlack, CellWhite}) {
-        for (const CellIndex cell : {At(8, 8), At(1, 1), At(15, 1), At(1, 15), At(15, 15),
-                                     At(1, 8), At(8, 15)}) {
+        for (const CellIndex cell :
+             {At(8, 8), At(1, 1), At(15, 1), At(1, 15), At(15, 15), At(1, 8), At(8, 15)}) {
             ClearBoard();
             BoardCells[cell] = colour;
             ThreatLevels[0].FourCount = 7;
@@ -200,8 +203,7 @@ TEST(LineScan, RecordsTheFourLinesInScanOrder)
     EXPECT_EQ(record.FourPoints[0], At(12, 4));
     EXPECT_EQ(record.FourPoints[1], At(7, 9));
     EXPECT_EQ(record.OpenThrees[0], (OpenThreeEntry{At(7, 8), At(4, 8), At(9, 8), 0}));
-    EXPECT_EQ(record.OpenThrees[1],
-              (OpenThreeEntry{At(7, 7), At(11, 11), At(6, 6), At(12, 12)}));
+    EXPECT_EQ(record.OpenThrees[1], (OpenThreeEntry{At(7, 7), At(11, 11), At(6, 6), At(12, 12)}));
     EXPECT_EQ(record.ClosedThrees[0], (ClosedThreeEntry{At(8, 7), At(8, 9)}));
     EXPECT_TRUE(BoardEquals(before));
 }
