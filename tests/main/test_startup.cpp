@@ -22,9 +22,11 @@ TEST(Startup, LeavesAnEmptyFramedBoardWithBlackToMoveFirst)
 {
     FakePort port;
     port.Start();
-    for (int i = 0; i < CellTableSize; ++i)
-        if (IsBoardCell(i))
+    for (int i = 0; i < CellTableSize; ++i) {
+        if (IsBoardCell(i)) {
             ASSERT_EQ(BoardCells[i], CellEmpty) << i;
+        }
+    }
     EXPECT_TRUE(FrameIsOffBoard());
     EXPECT_EQ(port.memo, "　1 手目  黒");
     EXPECT_TRUE(AllButtons(port, false));
