@@ -60,6 +60,10 @@ const LineCase kLineCases[] = {
      {0, 0, 0, 0, 0, 0}, {}, {}, {}},
     {"white split four, six allowed", "...OOO.OO......", W, 8, {0, 0, 0, 1, 0, 0}, {7}, {},
      {}},
+    {"black split four, black before the window", "..XXX.XX.......", B, 8,
+     {0, 0, 0, 0, 0, 0}, {}, {}, {}},
+    {"white split four, stone before the window", "..OOO.OO.......", W, 8,
+     {0, 0, 0, 1, 0, 0}, {6}, {}, {}},
     {"two fours in one line", "XX.XX.XX.......", B, 5, {0, 0, 0, 2, 0, 0}, {3, 6}, {},
      {}},
     // Fives and sixes.
@@ -68,6 +72,8 @@ const LineCase kLineCases[] = {
      {}, {}, {}},
     {"black six, origin at its last stone", "...XXXXXX......", B, 9, {0, 1, 0, 0, 0, 0},
      {}, {}, {}},
+    {"white five before a black stone", "...OOOOOX......", W, 8, {0, 1, 0, 0, 0, 0}, {}, {},
+     {}},
     {"white six", "...OOOOOO......", W, 8, {0, 1, 0, 0, 0, 0}, {}, {}, {}},
     // Threes in complete windows.
     {"white straight three", ".....OOO.......", W, 8, {0, 0, 0, 0, 1, 0}, {},
@@ -117,6 +123,12 @@ const LineCase kLineCases[] = {
      {0, 0, 0, 0, 0, 0}, {}, {}, {}},
     {"blocker too close for five", "....XOOO.X.....", W, 8, {0, 0, 0, 0, 0, 0}, {}, {},
      {}},
+    // After a window, the next one starts behind its first gap; that gap counts as free
+    // for white, but not for black, whose stone there would join the stones before it.
+    {"black three behind a gap that would join", "..OX.XX.X......", B, 7, {0, 0, 0, 0, 0, 0},
+     {}, {}, {}},
+    {"white three behind a gap", "..XO.OO.O......", W, 7, {0, 0, 0, 0, 1, 0}, {},
+     {{8, 5, 10, 0}}, {}},
     // A four on a line withdraws the three found before it on that line.
     {"white four withdraws the open three", "...O.OO.OO.....", W, 7, {0, 0, 0, 1, 0, 0}, {8},
      {}, {}},
