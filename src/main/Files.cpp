@@ -92,19 +92,11 @@ void MnuSaveAsClick()
         ShowIoError(code);
 }
 
-void MnuOpenClick()
+int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize])
 {
-    std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
-        return;
-    // Read and check before anything changes, so a failure leaves the game as it was.
-    int code = ReadFileExact(path, KifuBytes, KifuFileSize);
-    if (code == IoOk && !DecodeKifuRecord(KifuBytes, KifuScratch))
-        code = IoBadContent;
-    if (code != IoOk) {
-        ShowIoError(code);
-        return;
-    }
+    // Checked whole before anything changes, so a refused file leaves the game.
+    if (!DecodeKifuRecord(bytes, KifuScratch))
+        return IoBadContent;
     KifuRecord = KifuScratch;
 
     ResetBoard();
@@ -121,6 +113,20 @@ void MnuOpenClick()
         MoveList[MoveCount + 1] = 0;
         ReplayMove();
     }
+    return IoOk;
+}
+
+void MnuOpenClick()
+{
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
+        return;
+    // Read into scratch: a failed or short read leaves the game as it was.
+    int code = ReadFileExact(path, KifuBytes, KifuFileSize);
+    if (code == IoOk)
+        code = OpenKifuImage(KifuBytes);
+    if (code != IoOk)
+        ShowIoError(code);
 }
 
 void MnuHaisekiSaveClick()
@@ -136,19 +142,11 @@ void MnuHaisekiSaveClick()
         ShowIoError(code);
 }
 
-void MnuHaisekiOpenClick()
+int OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize])
 {
-    std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
-        return;
     static BoardColours colours;
-    int code = ReadFileExact(path, HaisekiBuffer, HaisekiFileSize);
-    if (code == IoOk && !UnpackBoard(HaisekiBuffer, colours))
-        code = IoBadContent;
-    if (code != IoOk) {
-        ShowIoError(code);
-        return;
-    }
+    if (!UnpackBoard(bytes, colours))
+        return IoBadContent;
 
     ResetBoard();
     for (int row = 1; row <= BoardLines; ++row) {
@@ -165,4 +163,17 @@ void MnuHaisekiOpenClick()
         }
     }
     ShowStoneCounts();
+    return IoOk;
+}
+
+void MnuHaisekiOpenClick()
+{
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
+        return;
+    int code = ReadFileExact(path, HaisekiBuffer, HaisekiFileSize);
+    if (code == IoOk)
+        code = OpenHaisekiImage(HaisekiBuffer);
+    if (code != IoOk)
+        ShowIoError(code);
 }
