@@ -1,0 +1,150 @@
+// The main window FomKifu: the board view, the three lower panels, the status box, the
+// game-information panel and the menu bar. It is the logic's WindowPort, and each of
+// its handlers (control name + event) is a thin call into the logic.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+
+#include "drawing/BoardView.h"
+#include "drawing/ExportPicture.h"
+#include "main/Port.h"
+
+class ImageBox;
+class QAction;
+class QActionGroup;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+
+// Replacements for the modal boxes, so tests can answer them; empty members use the
+// real boxes.
+struct DialogHooks {
+    std::function<Answer(QuestionKind, const std::string&)> ask;
+    std::function<void(const std::string&)> errorBox;
+    std::function<bool(FileDialogKind, const std::string& fileName, const std::string& filter,
+                       std::string& chosen)>
+        fileDialog;
+};
+
+class TFomKifu : public QMainWindow, public WindowPort {
+    Q_OBJECT
+public:
+    // Builds the layout, points Window at this window and runs FormCreate.
+    explicit TFomKifu(QWidget* parent = nullptr);
+    ~TFomKifu() override;
+
+    // WindowPort
+    void DrawCell(int column, int row) override;
+    void DrawBoardText(int x, int y, const std::string& text) override;
+    void DrawFocusRect(int left, int top, int right, int bottom) override;
+    void SetMemo(const std::string& text) override;
+    void SetButtonEnabled(NavButton button, bool enabled) override;
+    void SetPanelVisible(PanelId panel, bool visible) override;
+    void SetMenuChecked(MenuTick item, bool checked) override;
+    void SetText(TextId field, const std::string& text) override;
+    int ScrollMojiPosition() override;
+    void SetScrollMojiPosition(int position) override;
+    Answer Ask(QuestionKind kind, const std::string& text) override;
+    void ShowErrorBox(const std::string& message) override;
+    bool RunFileDialog(FileDialogKind kind, const std::string& fileName, const std::string& filter,
+                       std::string& chosen) override;
+    void ShowSettingsDialog() override;
+    void CloseMainWindow() override;
+    void BuildExportPicture(int left, int top, int right, int bottom) override;
+    PictureWrite WriteExportPicture(const std::string& path) override;
+
+    const BoardView& Board() const { return boardView_; }
+    const ExportPicture& Export() const { return exportPicture_; }
+    QToolButton* NavigationButton(NavButton button) const;
+    QAction* MenuAction(MenuTick item) const;
+    // The shared dialogs, created on first use.
+    QFileDialog* FileDialog(FileDialogKind kind);
+
+    DialogHooks Dialogs;
+
+    // Controls, named as the user-interface layout names them.
+    ImageBox* ImgBan = nullptr;
+    QFrame* PanelSyujun = nullptr;
+    QToolButton* BitBackAll = nullptr;
+    QToolButton* BitBack2 = nullptr;
+    QToolButton* BitBack1 = nullptr;
+    QToolButton* BitGo1 = nullptr;
+    QToolButton* BitGo2 = nullptr;
+    QToolButton* BitGoAll = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QFrame* PanelMoji = nullptr;
+    QScrollBar* ScrollMoji = nullptr;
+    QLabel* LabelMoji = nullptr;
+    QFrame* PanelTaikyokuData = nullptr;
+    QLineEdit* EditSyukei = nullptr;
+    QLineEdit* EditKuroKisi = nullptr;
+    QLineEdit* EditSiroKisi = nullptr;
+    QFrame* PanelHaiseki = nullptr;
+    QLabel* LabelLeftClick = nullptr;
+    QPushButton* BtnkoutaiMouse = nullptr;
+    QLabel* LabelRightClick = nullptr;
+    ImageBox* ImgGazouBan = nullptr;
+
+    QMenu* MnuFile = nullptr;
+    QAction* MnuOpen = nullptr;
+    QAction* MnuSaveAs = nullptr;
+    QAction* MnuHaisekiOpen = nullptr;
+    QAction* MnuHaisekiSave = nullptr;
+    QAction* N1 = nullptr;
+    QAction* MnuExit = nullptr;
+    QMenu* MnuHozon = nullptr;
+    QAction* MnuWBHozon = nullptr;
+    QAction* MnuWBHaniSetei = nullptr;
+    QMenu* MnuTaikyoku = nullptr;
+    QAction* MnuSetTaikyoku = nullptr;
+    QMenu* MnuKyokumen = nullptr;
+    QAction* MnuClear = nullptr;
+    QMenu* MnuSettei = nullptr;
+    QAction* MnuSetTe = nullptr;
+    QAction* MnuSetMoji = nullptr;
+    QAction* MnuSetIsi = nullptr;
+    QAction* MnuSetSioi = nullptr;
+    QActionGroup* ModeGroup = nullptr;
+    QMenu* MnuTool = nullptr;
+    QAction* MnuSyujyun = nullptr;
+    QAction* MnuSiTome = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildNavigationPanel(QWidget* client);
+    void BuildLetterPanel(QWidget* client);
+    void BuildGameInfoPanel(QWidget* client);
+    void BuildStonePanel(QWidget* client);
+    void BuildMenus();
+    void ConnectHandlers();
+    void SetTabOrder();
+    // Runs a menu handler, then leaves every tick as the logic set it: Qt toggles a
+    // checkable item on its own before the handler runs.
+    void RunMenuHandler(void (*handler)());
+    void ApplyTicks();
+    void FitOuterSize();
+
+    BoardView boardView_;
+    ExportPicture exportPicture_;
+    QFileDialog* openDialog_ = nullptr; // OpenDialog1
+    QFileDialog* saveDialog_ = nullptr; // SaveDialog1
+    bool ticks_[6] = {};
+    bool placed_ = false;
+    bool frameFitted_ = false;
+};
+
+// The main window, set while it is being created (before FormCreate runs).
+extern TFomKifu* FomKifu;

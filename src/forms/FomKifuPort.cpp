@@ -1,0 +1,213 @@
+// The main window as the logic's WindowPort.
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "StTaikyoku/StTaikyoku.h"
+#include "forms/FileDialogs.h"
+#include "forms/FomKifu.h"
+#include "forms/ImageBox.h"
+#include "forms/QuestionBoxes.h"
+
+namespace {
+
+constexpr int CellPixels = 34;
+
+QString Utf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void TFomKifu::DrawCell(int column, int row)
+{
+    boardView_.DrawCell(column, row);
+    ImgBan->update((column - 1) * CellPixels, (row - 1) * CellPixels, CellPixels, CellPixels);
+}
+
+void TFomKifu::DrawBoardText(int x, int y, const std::string& text)
+{
+    boardView_.DrawText(x, y, text);
+    // The letter may stand out of its cell; the view is small enough to repaint whole.
+    ImgBan->update();
+}
+
+void TFomKifu::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    boardView_.DrawFocusRect(left, top, right, bottom);
+    ImgBan->update();
+}
+
+void TFomKifu::SetMemo(const std::string& text)
+{
+    Memo1->setPlainText(Utf8(text));
+}
+
+QToolButton* TFomKifu::NavigationButton(NavButton button) const
+{
+    switch (button) {
+    case NavButton::BitBackAll:
+        return BitBackAll;
+    case NavButton::BitBack2:
+        return BitBack2;
+    case NavButton::BitBack1:
+        return BitBack1;
+    case NavButton::BitGo1:
+        return BitGo1;
+    case NavButton::BitGo2:
+        return BitGo2;
+    case NavButton::BitGoAll:
+        return BitGoAll;
+    }
+    return nullptr;
+}
+
+void TFomKifu::SetButtonEnabled(NavButton button, bool enabled)
+{
+    NavigationButton(button)->setEnabled(enabled);
+}
+
+void TFomKifu::SetPanelVisible(PanelId panel, bool visible)
+{
+    QWidget* widget = nullptr;
+    switch (panel) {
+    case PanelId::PanelSyujun:
+        widget = PanelSyujun;
+        break;
+    case PanelId::PanelMoji:
+        widget = PanelMoji;
+        break;
+    case PanelId::PanelHaiseki:
+        widget = PanelHaiseki;
+        break;
+    case PanelId::PanelTaikyokuData:
+        widget = PanelTaikyokuData;
+        break;
+    case PanelId::ImgGazouBan:
+        widget = ImgGazouBan;
+        if (visible) {
+            // Each export resizes the picture; the component shows it 1:1 above the board.
+            const QImage& picture = exportPicture_.Image();
+            if (!picture.isNull()) {
+                ImgGazouBan->resize(picture.size());
+            }
+            ImgGazouBan->raise();
+            ImgGazouBan->update();
+        }
+        break;
+    }
+    widget->setVisible(visible);
+}
+
+void TFomKifu::SetMenuChecked(MenuTick item, bool checked)
+{
+    const int index = static_cast<int>(item);
+    const bool radio = index <= static_cast<int>(MenuTick::MnuSetSioi);
+    if (radio && checked) {
+        for (int i = 0; i <= static_cast<int>(MenuTick::MnuSetSioi); ++i) {
+            ticks_[i] = false;
+        }
+    }
+    ticks_[index] = checked;
+    ApplyTicks();
+}
+
+void TFomKifu::SetText(TextId field, const std::string& text)
+{
+    const QString value = Utf8(text);
+    switch (field) {
+    case TextId::EditSyukei:
+        EditSyukei->setText(value);
+        break;
+    case TextId::EditKuroKisi:
+        EditKuroKisi->setText(value);
+        break;
+    case TextId::EditSiroKisi:
+        EditSiroKisi->setText(value);
+        break;
+    case TextId::LabelMoji:
+        LabelMoji->setText(value);
+        break;
+    case TextId::LabelLeftClick:
+        LabelLeftClick->setText(value);
+        break;
+    case TextId::LabelRightClick:
+        LabelRightClick->setText(value);
+        break;
+    }
+}
+
+int TFomKifu::ScrollMojiPosition()
+{
+    return ScrollMoji->value();
+}
+
+void TFomKifu::SetScrollMojiPosition(int position)
+{
+    // The scroll bar keeps the position in its range and reports a change itself.
+    ScrollMoji->setValue(position);
+}
+
+Answer TFomKifu::Ask(QuestionKind kind, const std::string& text)
+{
+    if (Dialogs.ask) {
+        return Dialogs.ask(kind, text);
+    }
+    return RunQuestionBox(this, kind, Utf8(text));
+}
+
+void TFomKifu::ShowErrorBox(const std::string& message)
+{
+    if (Dialogs.errorBox) {
+        Dialogs.errorBox(message);
+        return;
+    }
+    RunErrorBox(this, Utf8(message));
+}
+
+QFileDialog* TFomKifu::FileDialog(FileDialogKind kind)
+{
+    // Built on first use: a file dialog is slow to create and most runs never need one.
+    QFileDialog*& dialog = kind == FileDialogKind::Open ? openDialog_ : saveDialog_;
+    if (dialog == nullptr) {
+        dialog = CreateFileDialog(this, kind);
+        dialog->setObjectName(kind == FileDialogKind::Open ? QStringLiteral("OpenDialog1")
+                                                           : QStringLiteral("SaveDialog1"));
+    }
+    return dialog;
+}
+
+bool TFomKifu::RunFileDialog(FileDialogKind kind, const std::string& fileName,
+                             const std::string& filter, std::string& chosen)
+{
+    if (Dialogs.fileDialog) {
+        return Dialogs.fileDialog(kind, fileName, filter, chosen);
+    }
+    return ::RunFileDialog(*FileDialog(kind), fileName, filter, chosen);
+}
+
+void TFomKifu::ShowSettingsDialog()
+{
+    if (Set_Taikyoku != nullptr) {
+        Set_Taikyoku->exec();
+    }
+}
+
+void TFomKifu::CloseMainWindow()
+{
+    close();
+}
+
+void TFomKifu::BuildExportPicture(int left, int top, int right, int bottom)
+{
+    exportPicture_.Build(left, top, right, bottom);
+}
+
+PictureWrite TFomKifu::WriteExportPicture(const std::string& path)
+{
+    return exportPicture_.Write(path);
+}

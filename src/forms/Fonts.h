@@ -1,0 +1,16 @@
+// The window's Japanese faces: their names, and the mapping of those names to the faces
+// installed here, so the layout looks the same where the original faces are missing.
+#pragma once
+
+#include <QFont>
+
+constexpr const char* FaceGothic = "ＭＳ ゴシック";    // fixed-pitch gothic
+constexpr const char* FacePGothic = "ＭＳ Ｐゴシック"; // proportional gothic
+constexpr const char* FacePMincho = "ＭＳ Ｐ明朝";     // proportional mincho
+
+// Maps the three face names to the nearest installed Japanese faces. Needs a running
+// QGuiApplication; calling it again adds nothing.
+void InstallFontSubstitutions();
+
+// A face of the given pixel height (the character height of the layout).
+QFont WindowFont(const char* face, int pixelHeight, bool bold = false);

@@ -1,0 +1,32 @@
+// An image component: shows a picture 1:1 from its top-left corner and reports mouse
+// presses, moves and releases in its own pixel coordinates.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "main/Port.h"
+
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    // The picture is owned elsewhere and may change; call update() after drawing on it.
+    void SetPicture(const QImage* picture) { picture_ = picture; }
+    const QImage* Picture() const { return picture_; }
+
+signals:
+    void MouseDown(MouseButton button, int x, int y);
+    void MouseMove(bool leftButtonHeld, int x, int y);
+    void MouseUp(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QImage* picture_ = nullptr;
+};
