@@ -1,0 +1,79 @@
+// A window that shows nothing, for running the file readers without Qt, and the
+// checks every fuzz input must pass.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "main/Moves.h"
+#include "main/Port.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+class FuzzPort : public WindowPort {
+public:
+    void DrawCell(int, int) override {}
+    void DrawBoardText(int, int, const std::string&) override {}
+    void DrawFocusRect(int, int, int, int) override {}
+    void SetMemo(const std::string&) override {}
+    void SetButtonEnabled(NavButton, bool) override {}
+    void SetPanelVisible(PanelId, bool) override {}
+    void SetMenuChecked(MenuTick, bool) override {}
+    void SetText(TextId, const std::string&) override {}
+    int ScrollMojiPosition() override { return 0; }
+    void SetScrollMojiPosition(int) override {}
+    Answer Ask(QuestionKind, const std::string&) override { return Answer::Ok; }
+    void ShowErrorBox(const std::string&) override {}
+    bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
+                       std::string&) override
+    {
+        return false;
+    }
+    void ShowSettingsDialog() override {}
+    void CloseMainWindow() override {}
+    void BuildExportPicture(int, int, int, int) override {}
+    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
+};
+
+// The same start for every input, with one move that a refused file must keep.
+inline void StartFuzzGame()
+{
+    static FuzzPort port;
+    Window = &port;
+    FormCreate();
+    MovePress(MakeCell(1, 1));
+}
+
+// What a refused file must leave exactly as it was.
+struct FuzzState {
+    std::int32_t cells[CellTableSize];
+    std::int32_t marks[CellTableSize];
+    std::int32_t moves[MoveListSize];
+    std::int32_t counts[5];
+    GameInfoRecord info;
+
+    void Take()
+    {
+        std::memcpy(cells, BoardCells, sizeof cells);
+        std::memcpy(marks, CellMarks, sizeof marks);
+        std::memcpy(moves, MoveList, sizeof moves);
+        const std::int32_t now[5] = {MoveCount, SideToMove, BlackStoneTotal, WhiteStoneTotal,
+                                     SelectedOpening};
+        std::memcpy(counts, now, sizeof counts);
+        info = GameInfo;
+    }
+    bool operator==(const FuzzState& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
+};
+
+// The frame holds 3 and the board only 0, 1 or 2, whatever the file held.
+inline bool BoardIsSound()
+{
+    for (int i = 0; i < CellTableSize; ++i) {
+        const bool onBoard = IsBoardCell(i);
+        if (onBoard && (BoardCells[i] < CellEmpty || BoardCells[i] > CellWhite))
+            return false;
+        if (!onBoard && BoardCells[i] != CellOffBoard)
+            return false;
+    }
+    return true;
+}
