@@ -1,0 +1,130 @@
+// File speed: opening a 150-move game record and replaying it onto the board (from
+// memory and from a file), and saving it, replacing the file each time.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
+#include "drawing/BoardView.h"
+#include "main/FileIo.h"
+#include "main/Files.h"
+#include "main/Port.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+namespace {
+
+// Draws into a real board view and hands out one path in every file dialog.
+class BenchPort : public WindowPort {
+public:
+    void DrawCell(int column, int row) override { view.DrawCell(column, row); }
+    void DrawBoardText(int x, int y, const std::string& text) override
+    {
+        view.DrawText(x, y, text);
+    }
+    void DrawFocusRect(int, int, int, int) override {}
+    void SetMemo(const std::string& text) override { memo = text; }
+    void SetButtonEnabled(NavButton, bool) override {}
+    void SetPanelVisible(PanelId, bool) override {}
+    void SetMenuChecked(MenuTick, bool) override {}
+    void SetText(TextId, const std::string&) override {}
+    int ScrollMojiPosition() override { return 0; }
+    void SetScrollMojiPosition(int) override {}
+    Answer Ask(QuestionKind, const std::string&) override { return Answer::Ok; }
+    void ShowErrorBox(const std::string& message) override { error = message; }
+    bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
+                       std::string& chosen) override
+    {
+        chosen = path;
+        return true;
+    }
+    void ShowSettingsDialog() override {}
+    void CloseMainWindow() override {}
+    void BuildExportPicture(int, int, int, int) override {}
+    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
+
+    BoardView view;
+    std::string memo, error, path;
+};
+
+BenchPort* port;
+std::string scratchDir;
+
+// 150 distinct cells, row by row, and the record that holds them.
+void Build150MoveRecord(std::uint8_t (&image)[KifuFileSize])
+{
+    FormCreate();
+    int n = 0;
+    for (int row = 1; row <= 15 && n < KifuMoveSlots; ++row)
+        for (int column = 1; column <= 15 && n < KifuMoveSlots; ++column)
+            MoveList[n++] = MakeCell(column, row);
+    MoveList[n] = 0;
+    KifuRecord.Info.Opening = 0;
+    for (int i = 0; i < KifuMoveSlots; ++i)
+        KifuRecord.Moves[i] = MoveList[i];
+    EncodeKifuRecord(KifuRecord, image);
+}
+
+void BM_OpenAndReplay150FromMemory(benchmark::State& state)
+{
+    static std::uint8_t image[KifuFileSize];
+    Build150MoveRecord(image);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OpenKifuImage(image));
+    if (MoveCount != KifuMoveSlots)
+        state.SkipWithError("the record did not replay");
+}
+BENCHMARK(BM_OpenAndReplay150FromMemory)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenAndReplay150FromFile(benchmark::State& state)
+{
+    static std::uint8_t image[KifuFileSize];
+    Build150MoveRecord(image);
+    port->path = scratchDir + "/open150.kif";
+    if (WriteFileReplacing(port->path, image, KifuFileSize) != IoOk)
+        state.SkipWithError("cannot write the record");
+    for (auto _ : state)
+        MnuOpenClick();
+    if (MoveCount != KifuMoveSlots || !port->error.empty())
+        state.SkipWithError("the record did not open");
+}
+BENCHMARK(BM_OpenAndReplay150FromFile)->Unit(benchmark::kMicrosecond);
+
+// Each save replaces the file of the previous one: temporary file, sync, rename.
+void BM_Save150(benchmark::State& state)
+{
+    static std::uint8_t image[KifuFileSize];
+    Build150MoveRecord(image);
+    port->path = scratchDir + "/save150.kif";
+    for (auto _ : state)
+        MnuSaveAsClick();
+    if (!port->error.empty())
+        state.SkipWithError(port->error.c_str());
+}
+BENCHMARK(BM_Save150)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        return 1;
+    scratchDir = pattern;
+    BenchPort p;
+    port = &p;
+    Window = &p;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    unlink((scratchDir + "/open150.kif").c_str());
+    unlink((scratchDir + "/save150.kif").c_str());
+    rmdir(scratchDir.c_str());
+    return 0;
+}
