@@ -17,10 +17,10 @@ TSet_Taikyoku* Set_Taikyoku = nullptr;
 namespace {
 
 // The list writes the second name "渓月"; the main window's field keeps "溪月".
-const char* const kListNames[26] = {
-    "寒星", "渓月", "疎星", "花月", "残月", "雨月", "金星", "松月", "丘月",
-    "新月", "瑞星", "山月", "長星", "峡月", "恒星", "水月", "流星", "雲月",
-    "浦月", "嵐月", "銀月", "明星", "斜月", "名月", "遊星", "彗星"};
+const char* const kListNames[26] = {"寒星", "渓月", "疎星", "花月", "残月", "雨月", "金星",
+                                    "松月", "丘月", "新月", "瑞星", "山月", "長星", "峡月",
+                                    "恒星", "水月", "流星", "雲月", "浦月", "嵐月", "銀月",
+                                    "明星", "斜月", "名月", "遊星", "彗星"};
 
 constexpr int NameEditLength = 30;
 
@@ -31,7 +31,10 @@ QFont Face(const char* family, int pixels)
     return font;
 }
 
-QFont DialogFace(int pixels) { return Face("ＭＳ Ｐゴシック", pixels); }
+QFont DialogFace(int pixels)
+{
+    return Face("ＭＳ Ｐゴシック", pixels);
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRect& rect,
                   const QFont& font)
@@ -141,7 +144,10 @@ void TSet_Taikyoku::OKBtnClick()
     accept();
 }
 
-void TSet_Taikyoku::CancelBtnClick() { reject(); }
+void TSet_Taikyoku::CancelBtnClick()
+{
+    reject();
+}
 
 void TSet_Taikyoku::reject()
 {

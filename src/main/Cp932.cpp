@@ -25,8 +25,7 @@ public:
     // Converts the whole input; `replace` decides what stands for a sequence the
     // target cannot hold and how many input bytes it covers.
     template <typename Replace>
-    std::string Run(const char* in, std::size_t inLeft, std::size_t outCapacity,
-                    Replace replace)
+    std::string Run(const char* in, std::size_t inLeft, std::size_t outCapacity, Replace replace)
     {
         std::string out(outCapacity, '\0');
         char* outPtr = out.data();
@@ -42,8 +41,8 @@ public:
             }
             const char* mark = nullptr;
             std::size_t markLength = 0;
-            std::size_t skip = replace(reinterpret_cast<const unsigned char*>(inPtr), inLeft,
-                                       mark, markLength);
+            std::size_t skip =
+                replace(reinterpret_cast<const unsigned char*>(inPtr), inLeft, mark, markLength);
             if (markLength > outLeft) {
                 break;
             }
@@ -93,13 +92,13 @@ std::string Utf8ToCp932(const std::string& utf8)
         return std::string();
     }
     // Every character shrinks or keeps its length; "?" replaces at least one byte.
-    return toCp932.Run(utf8.data(), utf8.size(), utf8.size(),
-                       [](const unsigned char* p, std::size_t left, const char*& mark,
-                          std::size_t& markLength) {
-                           mark = "?";
-                           markLength = 1;
-                           return Utf8CharLength(p, left);
-                       });
+    return toCp932.Run(
+        utf8.data(), utf8.size(), utf8.size(),
+        [](const unsigned char* p, std::size_t left, const char*& mark, std::size_t& markLength) {
+            mark = "?";
+            markLength = 1;
+            return Utf8CharLength(p, left);
+        });
 }
 
 std::string Cp932ToUtf8(const std::uint8_t* bytes, std::size_t length)
@@ -109,17 +108,16 @@ std::string Cp932ToUtf8(const std::uint8_t* bytes, std::size_t length)
         return std::string();
     }
     // At most three UTF-8 bytes for each input byte, U+FFFD included.
-    return toUtf8.Run(reinterpret_cast<const char*>(bytes), length, 3 * length,
-                      [](const unsigned char*, std::size_t, const char*& mark,
-                         std::size_t& markLength) {
-                          mark = "\xEF\xBF\xBD";
-                          markLength = 3;
-                          return std::size_t{1};
-                      });
+    return toUtf8.Run(
+        reinterpret_cast<const char*>(bytes), length, 3 * length,
+        [](const unsigned char*, std::size_t, const char*& mark, std::size_t& markLength) {
+            mark = "\xEF\xBF\xBD";
+            markLength = 3;
+            return std::size_t{1};
+        });
 }
 
-std::size_t Cp932PrefixLength(const std::uint8_t* bytes, std::size_t length,
-                              std::size_t maxBytes)
+std::size_t Cp932PrefixLength(const std::uint8_t* bytes, std::size_t length, std::size_t maxBytes)
 {
     std::size_t end = 0;
     while (end < length) {

@@ -25,8 +25,7 @@ inline std::string Cp932ToUtf8(const std::string& bytes)
 
 // The length of the longest prefix of at most `maxBytes` bytes that ends on a
 // character boundary, so a double-byte character is never split.
-std::size_t Cp932PrefixLength(const std::uint8_t* bytes, std::size_t length,
-                              std::size_t maxBytes);
+std::size_t Cp932PrefixLength(const std::uint8_t* bytes, std::size_t length, std::size_t maxBytes);
 
 // A name field: one length byte, then up to MaxNameBytes (31) bytes of CP932. Bytes past the
 // length are left as they are; they carry no meaning.

@@ -120,8 +120,7 @@ int IoCodeFromErrno(int error, const std::string& path)
     case ENOENT:
         // A missing folder on the way is a bad path, as on the system the codes
         // come from; only a missing file in an existing folder is "not found".
-        return !path.empty() && !FolderExists(ParentFolder(path)) ? IoBadFileName
-                                                                  : IoFileNotFound;
+        return !path.empty() && !FolderExists(ParentFolder(path)) ? IoBadFileName : IoFileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:

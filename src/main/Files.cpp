@@ -57,7 +57,10 @@ std::string WithErrorPeriod(const std::string& message)
     return message;
 }
 
-void ShowIoError(int code) { Window->ShowErrorBox(WithErrorPeriod(IoErrorMessage(code))); }
+void ShowIoError(int code)
+{
+    Window->ShowErrorBox(WithErrorPeriod(IoErrorMessage(code)));
+}
 
 int ConfirmOverwrite(const std::string& fileName)
 {

@@ -4,8 +4,8 @@ std::uint8_t HaisekiBuffer[HaisekiFileSize];
 
 namespace {
 
-constexpr int WordAColumns = 8;  // columns 1–8
-constexpr int WordBColumns = 7;  // columns 9–15
+constexpr int WordAColumns = 8; // columns 1–8
+constexpr int WordBColumns = 7; // columns 9–15
 
 std::uint32_t PackRun(const std::int32_t (&cells)[CellTableSize], int row, int firstColumn,
                       int columns)
@@ -50,8 +50,7 @@ bool UnpackRun(std::uint32_t word, int columns, std::uint8_t* out)
 
 } // namespace
 
-void PackBoard(const std::int32_t (&cells)[CellTableSize],
-               std::uint8_t (&bytes)[HaisekiFileSize])
+void PackBoard(const std::int32_t (&cells)[CellTableSize], std::uint8_t (&bytes)[HaisekiFileSize])
 {
     for (int row = 1; row <= BoardLines; ++row) {
         std::uint8_t* p = bytes + 8 * (row - 1);

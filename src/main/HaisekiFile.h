@@ -17,8 +17,7 @@ extern std::uint8_t HaisekiBuffer[HaisekiFileSize];
 using BoardColours = std::uint8_t[BoardLines][BoardLines];
 
 // Anything but a black or white stone is stored as empty.
-void PackBoard(const std::int32_t (&cells)[CellTableSize],
-               std::uint8_t (&bytes)[HaisekiFileSize]);
+void PackBoard(const std::int32_t (&cells)[CellTableSize], std::uint8_t (&bytes)[HaisekiFileSize]);
 
 // Decodes and checks; `colours` is written only when every cell value is 0, 1
 // or 2 and no word has bits beyond its columns.

@@ -17,10 +17,9 @@ void PutWord(std::uint8_t* p, std::int32_t value)
 
 std::int32_t GetWord(const std::uint8_t* p)
 {
-    const std::uint32_t u = static_cast<std::uint32_t>(p[0]) |
-                            static_cast<std::uint32_t>(p[1]) << 8 |
-                            static_cast<std::uint32_t>(p[2]) << 16 |
-                            static_cast<std::uint32_t>(p[3]) << 24;
+    const std::uint32_t u =
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
     return static_cast<std::int32_t>(u);
 }
 

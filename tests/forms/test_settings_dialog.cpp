@@ -79,10 +79,10 @@ TEST(SettingsDialog, ControlsStandWhereTheyBelongWithTheirFontsAndTexts)
 TEST(SettingsDialog, ListHoldsTheTwentySixNamesWithNothingSelected)
 {
     TSet_Taikyoku d;
-    const char* const names[26] = {
-        "寒星", "渓月", "疎星", "花月", "残月", "雨月", "金星", "松月", "丘月",
-        "新月", "瑞星", "山月", "長星", "峡月", "恒星", "水月", "流星", "雲月",
-        "浦月", "嵐月", "銀月", "明星", "斜月", "名月", "遊星", "彗星"};
+    const char* const names[26] = {"寒星", "渓月", "疎星", "花月", "残月", "雨月", "金星",
+                                   "松月", "丘月", "新月", "瑞星", "山月", "長星", "峡月",
+                                   "恒星", "水月", "流星", "雲月", "浦月", "嵐月", "銀月",
+                                   "明星", "斜月", "名月", "遊星", "彗星"};
     ASSERT_EQ(d.ComboSyukei->count(), 26);
     for (int i = 0; i < 26; ++i)
         EXPECT_EQ(d.ComboSyukei->itemText(i).toStdString(), names[i]) << i;
@@ -144,8 +144,8 @@ TEST(SettingsDialog, EndsByItsButtonsKeysAndCloseBox)
          QDialog::Accepted},
         {"Esc", [](TSet_Taikyoku& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 0,
          QDialog::Rejected},
-        {"Cancel", [](TSet_Taikyoku& d) { QTest::mouseClick(d.CancelBtn, Qt::LeftButton); },
-         0, QDialog::Rejected},
+        {"Cancel", [](TSet_Taikyoku& d) { QTest::mouseClick(d.CancelBtn, Qt::LeftButton); }, 0,
+         QDialog::Rejected},
         {"close box", [](TSet_Taikyoku& d) { d.close(); }, 0, QDialog::Rejected},
     };
     for (const auto& c : cases) {

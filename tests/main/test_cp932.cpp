@@ -31,7 +31,8 @@ TEST(Cp932, ReplacesWhatTheOtherSideCannotHold)
     // An emoji and a Hangul syllable have no CP932 form.
     EXPECT_EQ(Utf8ToCp932("a😀b가c"), "a?b?c");
     // 0xA0 is no character; a lead byte at the very end has no second byte.
-    EXPECT_EQ(Cp932ToUtf8(Bytes({0x41, 0xA0, 0x42, 0x89})), "A\xEF\xBF\xBD" "B\xEF\xBF\xBD");
+    EXPECT_EQ(Cp932ToUtf8(Bytes({0x41, 0xA0, 0x42, 0x89})), "A\xEF\xBF\xBD"
+                                                            "B\xEF\xBF\xBD");
     EXPECT_EQ(Cp932ToUtf8(std::string()), "");
 }
 
@@ -51,7 +52,14 @@ TEST(Cp932, PrefixEndsOnACharacterBoundary)
         {"32 ASCII bytes cut to 31", std::string(32, 'x'), 31},
         {"kanji across byte 31 dropped", thirtyAscii + kanji, 30},
         {"kanji ending at byte 31 kept", std::string(29, 'x') + kanji + "y", 31},
-        {"16 kanji: 15 fit", [&] { std::string s; for (int i = 0; i < 16; ++i) s += kanji; return s; }(), 30},
+        {"16 kanji: 15 fit",
+         [&] {
+             std::string s;
+             for (int i = 0; i < 16; ++i)
+                 s += kanji;
+             return s;
+         }(),
+         30},
         // A trail byte that looks like a lead (0x81) must not shift the walk.
         {"trail byte in lead range", Bytes({0x81, 0x81}) + std::string(30, 'x'), 31},
         {"half-width kana are single bytes", std::string(40, '\xB1'), 31},

@@ -86,7 +86,10 @@ void RunCorpus(const char* kind, void (*open)(), bool game)
     }
 }
 
-TEST(FileCorpus, GameRecordsOpenOrAreRefusedWhole) { RunCorpus("kif", MnuOpenClick, true); }
+TEST(FileCorpus, GameRecordsOpenOrAreRefusedWhole)
+{
+    RunCorpus("kif", MnuOpenClick, true);
+}
 
 TEST(FileCorpus, StonePlacementsOpenOrAreRefusedWhole)
 {
@@ -95,11 +98,11 @@ TEST(FileCorpus, StonePlacementsOpenOrAreRefusedWhole)
 
 // Damage a good image at random: flipped bits, bytes and whole words set to
 // edge values. Deterministic, so a failure is reproducible.
-template <std::size_t Size>
-void Mutate(std::uint8_t (&image)[Size], std::mt19937& random)
+template <std::size_t Size> void Mutate(std::uint8_t (&image)[Size], std::mt19937& random)
 {
-    const std::int32_t edges[] = {0, -1, 1, 16, 17, 255, 256, 272, 273, 26, 27, 31, 32,
-                                  0x7FFFFFFF, static_cast<std::int32_t>(0x80000000)};
+    const std::int32_t edges[] = {0,   -1,  1,   16,         17,
+                                  255, 256, 272, 273,        26,
+                                  27,  31,  32,  0x7FFFFFFF, static_cast<std::int32_t>(0x80000000)};
     const int edits = 1 + static_cast<int>(random() % 4);
     for (int e = 0; e < edits; ++e) {
         const std::size_t at = random() % Size;

@@ -147,10 +147,10 @@ struct Snapshot {
     bool operator==(const Snapshot& o) const
     {
         return cells == o.cells && marks == o.marks && moves == o.moves &&
-               moveCount == o.moveCount && side == o.side && black == o.black &&
-               white == o.white && opening == o.opening && editMode == o.editMode &&
-               numbers == o.numbers && info == o.info && memo == o.memo && texts == o.texts &&
-               buttons == o.buttons && panels == o.panels;
+               moveCount == o.moveCount && side == o.side && black == o.black && white == o.white &&
+               opening == o.opening && editMode == o.editMode && numbers == o.numbers &&
+               info == o.info && memo == o.memo && texts == o.texts && buttons == o.buttons &&
+               panels == o.panels;
     }
 };
 
@@ -182,9 +182,8 @@ inline void ExpectWithoutRoot(const std::function<bool()>& check)
 // A scratch folder that "nobody" may enter, for the permission tests.
 inline void OpenToOthers(const std::string& path)
 {
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all |
-                                           std::filesystem::perms::group_read |
-                                           std::filesystem::perms::group_exec |
-                                           std::filesystem::perms::others_read |
-                                           std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        path, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                  std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                  std::filesystem::perms::others_exec);
 }

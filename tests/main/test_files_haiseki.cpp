@@ -53,8 +53,7 @@ TEST_F(HaisekiFile, StoresTheBytesOfTheExamples)
     for (const auto& c : cases) {
         Bytes expected(120, 0);
         std::copy(c.bytes.begin(), c.bytes.end(), expected.begin() + c.offset);
-        EXPECT_EQ(SavedWith(c.column, c.row, c.colour), expected)
-            << c.column << "," << c.row;
+        EXPECT_EQ(SavedWith(c.column, c.row, c.colour), expected) << c.column << "," << c.row;
     }
     EXPECT_EQ(SavedWith(1, 1, CellEmpty), Bytes(120, 0));
     ASSERT_FALSE(port.fileDialogs.empty());
@@ -74,8 +73,7 @@ TEST_F(HaisekiFile, AGameOpensAsPlacedStones)
     PressCell(3, 3);
     Open(dir.File("g.dat"));
     EXPECT_TRUE(port.errors.empty());
-    EXPECT_EQ(std::vector<std::int32_t>(std::begin(BoardCells), std::end(BoardCells)),
-              game.cells);
+    EXPECT_EQ(std::vector<std::int32_t>(std::begin(BoardCells), std::end(BoardCells)), game.cells);
     EXPECT_EQ(BlackStoneTotal, 3);
     EXPECT_EQ(WhiteStoneTotal, 2);
     for (int c : {136, 120, 121, 40, 200})

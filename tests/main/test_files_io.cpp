@@ -23,9 +23,9 @@ TEST(IoCodes, MapErrnoToTheMessageTable)
         int error;
         int code;
     } cases[] = {
-        {ENOENT, 2},       {ENOTDIR, 3},  {ENAMETOOLONG, 3}, {EINVAL, 3}, {EISDIR, 3},
-        {EMFILE, 4},       {ENFILE, 4},   {EACCES, 5},       {EPERM, 5},  {EROFS, 5},
-        {ENOSPC, 101},     {EIO, EIO},    {ELOOP, ELOOP},
+        {ENOENT, 2},   {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {EINVAL, 3}, {EISDIR, 3},
+        {EMFILE, 4},   {ENFILE, 4},  {EACCES, 5},       {EPERM, 5},  {EROFS, 5},
+        {ENOSPC, 101}, {EIO, EIO},   {ELOOP, ELOOP},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IoCodeFromErrno(c.error), c.code) << c.error;
@@ -200,8 +200,7 @@ TEST(WriteFileReplacing, ReadOnlyFileOrFolderIsAccessDenied)
         const Bytes content(8, 1);
         return WriteFileReplacing(locked, content.data(), 8) == IoAccessDenied &&
                ReadBytes(locked) == Bytes(4, 3) &&
-               WriteFileReplacing(dir.File("shut/new.kif"), content.data(), 8) ==
-                   IoAccessDenied;
+               WriteFileReplacing(dir.File("shut/new.kif"), content.data(), 8) == IoAccessDenied;
     });
 }
 

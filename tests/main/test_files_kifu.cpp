@@ -52,7 +52,10 @@ protected:
         port.dialogPaths.push_back(path);
         MnuOpenClick();
     }
-    std::vector<int> ListOnBoard() const { return std::vector<int>(MoveList, MoveList + MoveCount); }
+    std::vector<int> ListOnBoard() const
+    {
+        return std::vector<int>(MoveList, MoveList + MoveCount);
+    }
 
     TempDir dir;
     FakePort port;
@@ -130,8 +133,8 @@ TEST_F(KifuFile, RoundTripsRebuildTheGame)
         EXPECT_EQ(MoveCount, total);
         EXPECT_EQ(got.cells, expected.cells);
         EXPECT_EQ(got.marks, expected.marks);
-        EXPECT_EQ(ListOnBoard(), std::vector<int>(expected.moves.begin(),
-                                                  expected.moves.begin() + total));
+        EXPECT_EQ(ListOnBoard(),
+                  std::vector<int>(expected.moves.begin(), expected.moves.begin() + total));
         EXPECT_EQ(MoveList[MoveCount], 0);
         EXPECT_EQ(got.side, expected.side);
         EXPECT_EQ(got.info, expected.info);
@@ -369,7 +372,8 @@ TEST_F(KifuFile, DamagedRecordsAreRefusedWithNothingChanged)
         {"same cell twice", KifuImage(0, "", "", {17, 18, 17})},
         {"onto the opening's centre", KifuImage(4, "", "", {1, 2, 3, 136})},
         {"onto the opening's third move", KifuImage(4, "", "", {1, 2, 3, 40, 121})},
-        {"last slot bad", [] {
+        {"last slot bad",
+         [] {
              std::vector<int> m = DistinctCells(149);
              m.push_back(m[0]);
              return KifuImage(0, "", "", m);
