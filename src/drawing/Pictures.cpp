@@ -101,8 +101,8 @@ template <typename Shade> QImage StoneTile(Shade shade)
 
 int BlackShade(double fromHighlight)
 {
-    const double h = std::max(0.0, 1.0 - fromHighlight / 10.0);
-    return 28 + static_cast<int>(std::lround(130.0 * h * h * h));
+    const double h = std::max(0.0, 1.0 - fromHighlight / 8.0);
+    return 24 + static_cast<int>(std::lround(120.0 * h * h * h));
 }
 
 int WhiteShade(double fromHighlight)
