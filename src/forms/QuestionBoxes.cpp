@@ -40,6 +40,14 @@ private:
     bool closedWithoutAnswer_ = false;
 };
 
+// Messages break their lines Windows-style; a label shows a lone '\r' as a box.
+QString DisplayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
 } // namespace
 
 Answer RunQuestionBox(QWidget* parent, QuestionKind kind, const QString& text)
@@ -48,7 +56,7 @@ Answer RunQuestionBox(QWidget* parent, QuestionKind kind, const QString& text)
     QuestionBox box(parent);
     box.setWindowTitle(information ? QStringLiteral("情報") : QStringLiteral("確認"));
     box.setIcon(information ? QMessageBox::Information : QMessageBox::Question);
-    box.setText(text);
+    box.setText(DisplayText(text));
     box.setTextFormat(Qt::PlainText);
 
     QPushButton* first;
@@ -83,7 +91,7 @@ void RunErrorBox(QWidget* parent, const QString& text)
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromUtf8(ApplicationTitle));
     box.setIcon(QMessageBox::Critical);
-    box.setText(text);
+    box.setText(DisplayText(text));
     box.setTextFormat(Qt::PlainText);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();

@@ -1,0 +1,249 @@
+// The main window right after start-up: what is visible, the texts and ticks, where each
+// control stands and in which face, and the menu bar with every caption.
+#include "test_main_window_fixture.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "forms/ImageBox.h"
+#include "main/State.h"
+
+namespace {
+
+using MainWindowStartup = MainWindowTest;
+
+TEST_F(MainWindowStartup, ShowsAnEmptyFramedBoardWithMoveOneForBlack)
+{
+    for (int i = 0; i < CellTableSize; ++i) {
+        ASSERT_EQ(BoardCells[i], IsBoardCell(i) ? CellEmpty : CellOffBoard) << i;
+    }
+    EXPECT_EQ(window->Memo1->toPlainText().toStdString(), "　1 手目  黒");
+    for (NavButton b : {NavButton::BitBackAll, NavButton::BitBack2, NavButton::BitBack1,
+                        NavButton::BitGo1, NavButton::BitGo2, NavButton::BitGoAll}) {
+        EXPECT_FALSE(window->NavigationButton(b)->isEnabled()) << static_cast<int>(b);
+    }
+    EXPECT_EQ(window->ScrollMoji->value(), 0);
+    EXPECT_EQ(window->LabelMoji->text(), "A");
+    // The board the user sees is the board view's picture, pixel for pixel.
+    const QImage shown = window->ImgBan->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, window->Board().Image().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MainWindowStartup, OnlyBoardNavigationStatusBoxAndMenuBarAreVisible)
+{
+    QWidget* client = window->centralWidget();
+    QStringList visible;
+    for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible()) {
+            visible.append(child->objectName());
+        }
+    }
+    visible.sort();
+    EXPECT_EQ(visible, QStringList({"ImgBan", "Memo1", "PanelSyujun"}));
+    EXPECT_TRUE(window->menuBar()->isVisible());
+    for (QToolButton* button : window->PanelSyujun->findChildren<QToolButton*>()) {
+        EXPECT_TRUE(button->isVisible());
+    }
+}
+
+TEST_F(MainWindowStartup, MoveOrderAndMoveNumbersAreTickedAndFourAnsweringIsNot)
+{
+    EXPECT_TRUE(window->MnuSetTe->isChecked());
+    EXPECT_FALSE(window->MnuSetMoji->isChecked());
+    EXPECT_FALSE(window->MnuSetIsi->isChecked());
+    EXPECT_FALSE(window->MnuSetSioi->isChecked());
+    EXPECT_EQ(window->ModeGroup->actions().size(), 4);
+    EXPECT_TRUE(window->ModeGroup->isExclusive());
+    EXPECT_TRUE(window->MnuSyujyun->isCheckable());
+    EXPECT_TRUE(window->MnuSyujyun->isChecked());
+    EXPECT_TRUE(window->MnuSiTome->isCheckable());
+    EXPECT_FALSE(window->MnuSiTome->isChecked());
+    EXPECT_EQ(window->MnuSyujyun->actionGroup(), nullptr);
+    EXPECT_FALSE(window->MnuOpen->isCheckable());
+}
+
+TEST_F(MainWindowStartup, HasItsCaptionOuterSizeAndPlaceOnScreen)
+{
+    EXPECT_EQ(window->windowTitle().toStdString(), "Korvane0.9");
+    // The offscreen platform draws no frame, so the outer size is the window's size.
+    EXPECT_EQ(window->frameGeometry().size(), QSize(800, 600));
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+    EXPECT_EQ(window->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(window->font().family().toStdString(), "ＭＳ ゴシック");
+    EXPECT_EQ(window->font().pixelSize(), 19);
+}
+
+struct Place {
+    const char* name;
+    const char* parent;
+    QRect rect;
+};
+
+TEST_F(MainWindowStartup, EveryControlStandsAtItsPlace)
+{
+    const Place places[] = {
+        {"ImgBan", "ClientArea", {20, 10, 510, 510}},
+        {"PanelSyujun", "ClientArea", {197, 525, 156, 27}},
+        {"Memo1", "ClientArea", {560, 10, 153, 63}},
+        {"PanelMoji", "ClientArea", {20, 525, 170, 27}},
+        {"PanelTaikyokuData", "ClientArea", {560, 88, 209, 130}},
+        {"PanelHaiseki", "ClientArea", {360, 525, 280, 27}},
+        {"ImgGazouBan", "ClientArea", {10, 144, 375, 375}},
+        {"BitBackAll", "PanelSyujun", {0, 0, 26, 26}},
+        {"BitBack2", "PanelSyujun", {26, 0, 26, 26}},
+        {"BitBack1", "PanelSyujun", {52, 0, 26, 26}},
+        {"BitGo1", "PanelSyujun", {78, 0, 26, 26}},
+        {"BitGo2", "PanelSyujun", {104, 0, 26, 26}},
+        {"BitGoAll", "PanelSyujun", {130, 0, 26, 26}},
+        {"ScrollMoji", "PanelMoji", {0, 0, 144, 26}},
+        {"LabelMoji", "PanelMoji", {144, 0, 26, 26}},
+        {"EditSyukei", "PanelTaikyokuData", {10, 10, 115, 27}},
+        {"EditKuroKisi", "PanelTaikyokuData", {10, 50, 186, 27}},
+        {"EditSiroKisi", "PanelTaikyokuData", {10, 90, 186, 27}},
+        {"LabelLeftClick", "PanelHaiseki", {3, 3, 88, 19}},
+        {"BtnkoutaiMouse", "PanelHaiseki", {94, 3, 90, 22}},
+        {"LabelRightClick", "PanelHaiseki", {188, 4, 88, 19}},
+    };
+    for (const Place& place : places) {
+        auto* widget = window->findChild<QWidget*>(QLatin1String(place.name));
+        ASSERT_NE(widget, nullptr) << place.name;
+        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), place.parent) << place.name;
+        EXPECT_EQ(widget->geometry(), place.rect) << place.name;
+    }
+    // The client area starts below the menu bar, so the menu bar shifts nothing.
+    EXPECT_EQ(window->centralWidget()->mapTo(window.get(), QPoint(0, 0)).y(),
+              window->menuBar()->geometry().bottom() + 1);
+    // The export picture lies over the board view when it is shown.
+    const QWidgetList order =
+        window->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    EXPECT_GT(order.indexOf(window->ImgGazouBan), order.indexOf(window->ImgBan));
+}
+
+TEST_F(MainWindowStartup, ControlsShowTheirTextsHintsAndFaces)
+{
+    const std::pair<QToolButton*, const char*> hints[] = {
+        {window->BitBackAll, "一手目に戻す"}, {window->BitBack2, "二手戻す"},
+        {window->BitBack1, "一手戻す"},       {window->BitGo1, "一手進める"},
+        {window->BitGo2, "二手進める"},       {window->BitGoAll, "最終手まで進める"},
+    };
+    for (const auto& [button, hint] : hints) {
+        EXPECT_EQ(button->toolTip().toStdString(), hint);
+        EXPECT_TRUE(button->text().isEmpty() ||
+                    button->toolButtonStyle() == Qt::ToolButtonIconOnly);
+        EXPECT_FALSE(button->icon().isNull());
+    }
+    EXPECT_EQ(window->EditSyukei->text().toStdString(), " 珠型 ： ");
+    EXPECT_EQ(window->EditKuroKisi->text().toStdString(), " 黒");
+    EXPECT_EQ(window->EditSiroKisi->text().toStdString(), " 白");
+    EXPECT_EQ(window->LabelLeftClick->text().toStdString(), "左ｸﾘｯｸ-黒");
+    EXPECT_EQ(window->BtnkoutaiMouse->text().toStdString(), "左右交替");
+    EXPECT_EQ(window->LabelRightClick->text().toStdString(), "右ｸﾘｯｸ-白");
+    EXPECT_TRUE(window->Memo1->isReadOnly());
+    for (QLineEdit* edit : {window->EditSyukei, window->EditKuroKisi, window->EditSiroKisi}) {
+        EXPECT_TRUE(edit->isReadOnly());
+    }
+    EXPECT_EQ(window->LabelMoji->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(window->ScrollMoji->orientation(), Qt::Horizontal);
+    EXPECT_EQ(window->ScrollMoji->minimum(), -1);
+    EXPECT_EQ(window->ScrollMoji->maximum(), 25);
+    EXPECT_EQ(window->ScrollMoji->pageStep(), 0);
+
+    struct Face {
+        QWidget* widget;
+        const char* family;
+        int pixels;
+        bool bold;
+        const char* installed; // the face that stands in for it here
+    };
+    const Face faces[] = {
+        {window->Memo1, "ＭＳ ゴシック", 19, false, "IPAGothic"},
+        {window->LabelMoji, "ＭＳ ゴシック", 21, true, "IPAGothic"},
+        {window->LabelLeftClick, "ＭＳ ゴシック", 19, false, "IPAGothic"},
+        {window->BtnkoutaiMouse, "ＭＳ ゴシック", 19, false, "IPAGothic"},
+        {window->LabelRightClick, "ＭＳ ゴシック", 19, false, "IPAGothic"},
+        {window->EditSyukei, "ＭＳ Ｐ明朝", 19, false, "IPAPMincho"},
+        {window->EditKuroKisi, "ＭＳ Ｐ明朝", 19, false, "IPAPMincho"},
+        {window->EditSiroKisi, "ＭＳ Ｐ明朝", 19, false, "IPAPMincho"},
+    };
+    for (const Face& face : faces) {
+        const QFont font = face.widget->font();
+        const std::string name = face.widget->objectName().toStdString();
+        EXPECT_EQ(font.family().toStdString(), face.family) << name;
+        EXPECT_EQ(font.pixelSize(), face.pixels) << name;
+        EXPECT_EQ(font.bold(), face.bold) << name;
+        EXPECT_EQ(QFontInfo(font).family().toStdString(), face.installed) << name;
+    }
+}
+
+TEST(FontSubstitutions, MapTheThreeFacesToInstalledJapaneseFaces)
+{
+    InstallFontSubstitutions();
+    InstallFontSubstitutions(); // a second call adds nothing
+    const std::pair<const char*, const char*> map[] = {
+        {FaceGothic, "IPAGothic"}, {FacePGothic, "IPAPGothic"}, {FacePMincho, "IPAPMincho"}};
+    for (const auto& [face, first] : map) {
+        QStringList list = QFont::substitutes(QString::fromUtf8(face));
+        ASSERT_FALSE(list.isEmpty()) << face;
+        // Qt keeps the substitutes in lower case.
+        EXPECT_EQ(list.first().compare(first, Qt::CaseInsensitive), 0) << face;
+        EXPECT_EQ(list.removeDuplicates(), 0) << face;
+        EXPECT_EQ(QFontInfo(WindowFont(face, 19)).family().toStdString(), first) << face;
+    }
+}
+
+// Item object name, caption; "" for a separator. Submenus follow their own entry.
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+};
+
+QStringList Captions(const QList<QAction*>& actions)
+{
+    QStringList captions;
+    for (QAction* action : actions) {
+        captions.append(action->objectName() + "=" +
+                        (action->isSeparator() ? QString("-") : action->text()));
+    }
+    return captions;
+}
+
+TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
+{
+    EXPECT_EQ(window->menuBar()->objectName(), "MainMenu1");
+    EXPECT_EQ(
+        Captions(window->menuBar()->actions()),
+        QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)", "MnuTaikyoku=対局(&P)",
+                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)"}));
+    EXPECT_EQ(
+        Captions(window->MnuFile->actions()),
+        QStringList({"MnuOpen=棋譜を開く(&O)", "MnuSaveAs=棋譜に名前を付けて保存(&A)",
+                     "MnuHaisekiOpen=配石データを開く(&H)",
+                     "MnuHaisekiSave=配石に名前を付けて保存(&B)", "N1=-", "MnuExit=終了(&X)"}));
+    EXPECT_EQ(
+        Captions(window->MnuHozon->actions()),
+        QStringList({"MnuWBHozon=盤全体を保存(&W)", "MnuWBHaniSetei=範囲を指定して保存(&X)"}));
+    EXPECT_EQ(Captions(window->MnuTaikyoku->actions()), QStringList({"MnuSetTaikyoku=設定(&T)"}));
+    EXPECT_EQ(Captions(window->MnuKyokumen->actions()),
+              QStringList({"MnuClear=盤クリア(&C)", "MnuSettei=設定(&S)"}));
+    EXPECT_EQ(window->MnuKyokumen->actions().at(1)->menu(), window->MnuSettei);
+    EXPECT_EQ(Captions(window->MnuSettei->actions()),
+              QStringList({"MnuSetTe=珠順設定(&T)", "MnuSetMoji=文字配置(&M)",
+                           "MnuSetIsi=石の配置(&H)", "MnuSetSioi=四追順設定(&F)"}));
+    EXPECT_EQ(Captions(window->MnuTool->actions()),
+              QStringList({"MnuSyujyun=珠順表示(&H)", "MnuSiTome=四を自動的に止める(&D)"}));
+}
+
+} // namespace
