@@ -10,13 +10,11 @@ bool IsMono(const QImage& image)
     return image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
 }
 
-} // namespace
-
-void CopyRect(QImage& dst, int dx, int dy, const QImage& src, int left, int top, int right,
-              int bottom)
+// Moves the source rectangle and its destination together until both lie inside their
+// pictures; false when nothing is left to copy.
+bool Clip(const QImage& dst, int& dx, int& dy, const QImage& src, int& left, int& top, int& right,
+          int& bottom)
 {
-    // Clip the source to its picture, then the destination to its own, moving both
-    // rectangles together so the copy stays 1:1.
     if (left < 0) {
         dx -= left;
         left = 0;
@@ -35,11 +33,26 @@ void CopyRect(QImage& dst, int dx, int dy, const QImage& src, int left, int top,
         top -= dy;
         dy = 0;
     }
-    const int width = std::min(right - left, dst.width() - dx);
-    const int height = std::min(bottom - top, dst.height() - dy);
-    if (width <= 0 || height <= 0)
-        return;
+    right = std::min(right, left + dst.width() - dx);
+    bottom = std::min(bottom, top + dst.height() - dy);
+    return right > left && bottom > top;
+}
 
+QRgb MonoPixel(const QImage& src, const uchar* line, int x, const QRgb (&colours)[2])
+{
+    const int bit = src.format() == QImage::Format_MonoLSB ? (x & 7) : 7 - (x & 7);
+    return colours[(line[x >> 3] >> bit) & 1];
+}
+
+} // namespace
+
+void CopyRect(QImage& dst, int dx, int dy, const QImage& src, int left, int top, int right,
+              int bottom)
+{
+    if (!Clip(dst, dx, dy, src, left, top, right, bottom))
+        return;
+    const int width = right - left;
+    const int height = bottom - top;
     const qsizetype dstStride = dst.bytesPerLine();
     uchar* dstBits = dst.bits() + dy * dstStride + dx * 4;
     if (!IsMono(src)) {
@@ -50,14 +63,29 @@ void CopyRect(QImage& dst, int dx, int dy, const QImage& src, int left, int top,
         return;
     }
     const QRgb colours[2] = {src.color(0) | 0xff000000u, src.color(1) | 0xff000000u};
-    const bool lsbFirst = src.format() == QImage::Format_MonoLSB;
     for (int y = 0; y < height; ++y) {
         const uchar* srcLine = src.constScanLine(top + y);
         auto* out = reinterpret_cast<QRgb*>(dstBits + y * dstStride);
-        for (int x = 0; x < width; ++x) {
-            const int sx = left + x;
-            const int bit = lsbFirst ? (sx & 7) : 7 - (sx & 7);
-            out[x] = colours[(srcLine[sx >> 3] >> bit) & 1];
+        for (int x = 0; x < width; ++x)
+            out[x] = MonoPixel(src, srcLine, left + x, colours);
+    }
+}
+
+void CopyInk(QImage& dst, int dx, int dy, const QImage& src, int left, int top, int right,
+             int bottom, QRgb transparent)
+{
+    if (!Clip(dst, dx, dy, src, left, top, right, bottom))
+        return;
+    transparent |= 0xff000000u;
+    const QRgb colours[2] = {src.color(0) | 0xff000000u, src.color(1) | 0xff000000u};
+    for (int y = top; y < bottom; ++y) {
+        const uchar* srcLine = src.constScanLine(y);
+        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(dy + y - top));
+        for (int x = left; x < right; ++x) {
+            const QRgb c = IsMono(src) ? MonoPixel(src, srcLine, x, colours)
+                                       : reinterpret_cast<const QRgb*>(srcLine)[x] | 0xff000000u;
+            if (c != transparent)
+                out[dx + x - left] = c;
         }
     }
 }

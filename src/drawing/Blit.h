@@ -10,5 +10,10 @@
 void CopyRect(QImage& dst, int dx, int dy, const QImage& src, int left, int top, int right,
               int bottom);
 
+// The same copy leaving out the source pixels of colour `transparent`: a glyph's
+// ink alone, so the ground it lands on shows around it.
+void CopyInk(QImage& dst, int dx, int dy, const QImage& src, int left, int top, int right,
+             int bottom, QRgb transparent);
+
 // Fills (left, top, right, bottom) of a 32-bit RGB picture.
 void FillRect(QImage& dst, int left, int top, int right, int bottom, QRgb colour);

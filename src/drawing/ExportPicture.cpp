@@ -93,17 +93,21 @@ void ExportPicture::DrawNumber(int dx, int dy, int stone, int n)
         return;
     }
     // Three digits: the board view's layout scaled to the 25-pixel cell, a narrow
-    // hundreds mark and the two glyphs one pixel apart, all inside the stone's disc.
-    glyph(dx + 14, u);
-    glyph(dx + 6, t);
+    // hundreds mark and the two glyphs one pixel apart. Only the ink is copied: the
+    // group is as wide as the disc, whose white stone's outline must stay whole.
+    const QRgb ground = blackGlyphs ? PaperColour : InkColour;
+    auto ink = [&](int x, const QImage& from, int sourceLeft, int width) {
+        CopyInk(image_, x, top, from, sourceLeft, 0, sourceLeft + width, ExportGlyphHeight, ground);
+    };
+    ink(dx + 14, strip, u * ExportGlyphWidth, ExportGlyphWidth);
+    ink(dx + 6, strip, t * ExportGlyphWidth, ExportGlyphWidth);
     const int h = (n / 100) % 10;
     if (h == 1) {
         // The stem of the glyph of 1 (its columns 4 and 5).
-        CopyRect(image_, dx + 3, top, strip, ExportGlyphWidth + 4, 0, ExportGlyphWidth + 6,
-                 ExportGlyphHeight);
+        ink(dx + 3, strip, ExportGlyphWidth + 4, 2);
     } else if (h == 2) {
-        const QImage& two = blackGlyphs ? p.siro_suuji2 : p.kuro_suuji2;
-        CopyRect(image_, dx + 2, top, two, 0, 0, ExportNarrowTwoWidth, ExportGlyphHeight);
+        // A move number stops at 225, so a narrow 2 is the only other hundreds digit.
+        ink(dx + 2, blackGlyphs ? p.siro_suuji2 : p.kuro_suuji2, 0, ExportNarrowTwoWidth);
     }
 }
 

@@ -74,6 +74,8 @@ std::vector<std::uint8_t> EncodeMonoBmp(const QImage& image)
 
 PictureWrite WriteMonoBmp(const QImage& image, const std::string& path)
 {
+    if (path.empty())
+        return PictureWrite::CannotCreate;
     const std::vector<std::uint8_t> bytes = EncodeMonoBmp(image);
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
