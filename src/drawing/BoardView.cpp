@@ -103,15 +103,20 @@ void BoardView::DrawLetter(int x0, int y0, int label)
     FillRect(image_, x0, y0, x0 + CellSize, y0 + CellSize, PaperColour);
     if (label < 1 || label > 26 || LetterLabels[label] == nullptr)
         return;
+    constexpr int TextLeft = 8, TextTop = 2;
     if (labelSource_[label] != LetterLabels[label]) {
         labelSource_[label] = LetterLabels[label];
-        labelText_[label] = QString::fromUtf8(LetterLabels[label]);
+        QImage& rendered = labelImage_[label];
+        rendered = QImage(CellSize - TextLeft, CellSize - TextTop, QImage::Format_RGB32);
+        rendered.fill(PaperColour);
+        QPainter painter(&rendered);
+        painter.setFont(font_);
+        painter.setPen(QColor(InkColour));
+        painter.drawText(0, ascent_, QString::fromUtf8(LetterLabels[label]));
     }
-    QPainter painter(&image_);
-    painter.setFont(font_);
-    painter.setPen(QColor(InkColour));
-    painter.setClipRect(x0, y0, CellSize, CellSize);
-    painter.drawText(x0 + 8, y0 + 2 + ascent_, labelText_[label]);
+    // The rendering ends at the cell's edges: the text is clipped to the cell.
+    CopyRect(image_, x0 + TextLeft, y0 + TextTop, labelImage_[label], 0, 0, CellSize - TextLeft,
+             CellSize - TextTop);
 }
 
 void BoardView::DrawAllCells()

@@ -3,7 +3,6 @@
 
 #include <QFont>
 #include <QImage>
-#include <QString>
 #include <string>
 
 struct Pictures;
@@ -37,7 +36,8 @@ private:
     QImage image_;
     QFont font_;
     int ascent_ = 0;
-    // Label texts converted once, so redrawing a lettered cell allocates nothing.
-    QString labelText_[27];
+    // Each label rendered once onto white, as the part of the cell right of and below
+    // the text's corner, so redrawing a lettered cell is a block copy.
+    QImage labelImage_[27];
     const char* labelSource_[27] = {};
 };

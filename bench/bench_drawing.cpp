@@ -1,0 +1,114 @@
+// Drawing speed: one cell of the board view (tile only, a three-digit number, a
+// letter), the whole view, and a whole-board export of a full game (build, and build
+// plus writing the 1-bit file).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <string>
+
+#include "GtRen/Board.h"
+#include "Set_Data/Set_Data.h"
+#include "drawing/BoardView.h"
+#include "drawing/ExportPicture.h"
+#include "main/State.h"
+
+namespace {
+
+// Every point taken, numbered in order, a few letters on the last empty cells' place.
+void FullGame()
+{
+    InitTables();
+    for (int i = 0; i < CellTableSize; ++i) {
+        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
+        CellMarks[i] = 0;
+    }
+    int n = 1;
+    for (int row = 1; row <= BoardLines; ++row)
+        for (int column = 1; column <= BoardLines; ++column, ++n) {
+            BoardCells[MakeCell(column, row)] = n % 2 == 1 ? CellBlack : CellWhite;
+            CellMarks[MakeCell(column, row)] = n;
+        }
+    EditMode = ModeMoveOrder;
+    ShowMoveNumbers = 1;
+    FirstNumberedMove = 0;
+}
+
+void BM_DrawCellTile(benchmark::State& state)
+{
+    FullGame();
+    BoardCells[MakeCell(5, 5)] = CellEmpty;
+    BoardView view;
+    for (auto _ : state)
+        view.DrawCell(5, 5);
+}
+BENCHMARK(BM_DrawCellTile);
+
+void BM_DrawCellThreeDigits(benchmark::State& state)
+{
+    FullGame();
+    CellMarks[MakeCell(5, 5)] = 123;
+    BoardView view;
+    for (auto _ : state)
+        view.DrawCell(5, 5);
+}
+BENCHMARK(BM_DrawCellThreeDigits);
+
+void BM_DrawCellLetter(benchmark::State& state)
+{
+    FullGame();
+    BoardCells[MakeCell(5, 5)] = CellEmpty;
+    CellMarks[MakeCell(5, 5)] = -23;
+    BoardView view;
+    for (auto _ : state)
+        view.DrawCell(5, 5);
+}
+BENCHMARK(BM_DrawCellLetter);
+
+void BM_DrawAllCellsFullGame(benchmark::State& state)
+{
+    FullGame();
+    BoardView view;
+    for (auto _ : state)
+        view.DrawAllCells();
+}
+BENCHMARK(BM_DrawAllCellsFullGame)->Unit(benchmark::kMicrosecond);
+
+void BM_ExportBuildFullGame(benchmark::State& state)
+{
+    FullGame();
+    ExportPicture picture;
+    for (auto _ : state) {
+        picture.Build(1, 1, BoardLines, BoardLines);
+        benchmark::DoNotOptimize(picture.Image().constBits());
+    }
+}
+BENCHMARK(BM_ExportBuildFullGame)->Unit(benchmark::kMillisecond);
+
+void BM_ExportBuildAndWriteFullGame(benchmark::State& state)
+{
+    FullGame();
+    ExportPicture picture;
+    const std::string path = "/tmp/korvane-bench-export.bmp";
+    for (auto _ : state) {
+        picture.Build(1, 1, BoardLines, BoardLines);
+        if (picture.Write(path) != PictureWrite::Written)
+            state.SkipWithError("cannot write the picture");
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_ExportBuildAndWriteFullGame)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application; no display is needed for pictures.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
