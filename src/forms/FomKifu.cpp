@@ -157,7 +157,9 @@ void TFomKifu::BuildLetterPanel(QWidget* client)
     ScrollMoji = Place(new QScrollBar(Qt::Horizontal, PanelMoji), "ScrollMoji", 0, 0, 144, 26);
     ScrollMoji->setRange(-1, 25);
     ScrollMoji->setSingleStep(1);
-    ScrollMoji->setPageStep(0);
+    // Qt ties the thumb size to the page step; 1 keeps the thumb small and lets a click
+    // beside it move one letter, as the bar's large change does.
+    ScrollMoji->setPageStep(1);
     ScrollMoji->setValue(0);
 
     LabelMoji = Place(new QLabel(QStringLiteral("A"), PanelMoji), "LabelMoji", 144, 0, 26, 26);
