@@ -159,7 +159,7 @@ TEST_F(MainWindowStartup, ControlsShowTheirTextsHintsAndFaces)
     EXPECT_EQ(window->ScrollMoji->orientation(), Qt::Horizontal);
     EXPECT_EQ(window->ScrollMoji->minimum(), -1);
     EXPECT_EQ(window->ScrollMoji->maximum(), 25);
-    EXPECT_EQ(window->ScrollMoji->pageStep(), 0);
+    EXPECT_EQ(window->ScrollMoji->pageStep(), 1);
 
     struct Face {
         QWidget* widget;
