@@ -121,13 +121,13 @@ void TFomKifu::BuildControls()
 void TFomKifu::BuildNavigationPanel(QWidget* client)
 {
     PanelSyujun = MakePanel(client, "PanelSyujun", 197, 525, 156, 27);
-    struct Spec {
+    struct Item {
         QToolButton** button;
         NavButton id;
         const char* name;
         const char* hint;
     };
-    const Spec specs[] = {
+    const Item items[] = {
         {&BitBackAll, NavButton::BitBackAll, "BitBackAll", "一手目に戻す"},
         {&BitBack2, NavButton::BitBack2, "BitBack2", "二手戻す"},
         {&BitBack1, NavButton::BitBack1, "BitBack1", "一手戻す"},
@@ -136,15 +136,15 @@ void TFomKifu::BuildNavigationPanel(QWidget* client)
         {&BitGoAll, NavButton::BitGoAll, "BitGoAll", "最終手まで進める"},
     };
     int left = 0;
-    for (const Spec& spec : specs) {
-        auto* button = Place(new QToolButton(PanelSyujun), spec.name, left, 0, ButtonPictureSize,
+    for (const Item& item : items) {
+        auto* button = Place(new QToolButton(PanelSyujun), item.name, left, 0, ButtonPictureSize,
                              ButtonPictureSize);
-        button->setIcon(NavButtonIcon(spec.id));
+        button->setIcon(NavButtonIcon(item.id));
         button->setIconSize(QSize(ButtonPictureSize, ButtonPictureSize));
-        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setToolTip(QString::fromUtf8(item.hint));
         button->setFocusPolicy(Qt::TabFocus);
         button->setEnabled(false);
-        *spec.button = button;
+        *item.button = button;
         left += ButtonPictureSize;
     }
 }
@@ -173,25 +173,25 @@ void TFomKifu::BuildGameInfoPanel(QWidget* client)
 {
     PanelTaikyokuData = MakePanel(client, "PanelTaikyokuData", 560, 88, 209, 130);
     PanelTaikyokuData->hide();
-    struct Spec {
+    struct Item {
         QLineEdit** edit;
         const char* name;
         int top;
         int width;
         const char* text;
     };
-    const Spec specs[] = {
+    const Item items[] = {
         {&EditSyukei, "EditSyukei", 10, 115, " 珠型 ： "},
         {&EditKuroKisi, "EditKuroKisi", 50, 186, " 黒"},
         {&EditSiroKisi, "EditSiroKisi", 90, 186, " 白"},
     };
-    for (const Spec& spec : specs) {
+    for (const Item& item : items) {
         auto* edit =
-            Place(new QLineEdit(PanelTaikyokuData), spec.name, 10, spec.top, spec.width, 27);
+            Place(new QLineEdit(PanelTaikyokuData), item.name, 10, item.top, item.width, 27);
         edit->setFont(WindowFont(FacePMincho, FontHeight));
         edit->setReadOnly(true);
-        edit->setText(QString::fromUtf8(spec.text));
-        *spec.edit = edit;
+        edit->setText(QString::fromUtf8(item.text));
+        *item.edit = edit;
     }
 }
 
