@@ -11,6 +11,7 @@
 #include "drawing/BoardView.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
+#include "main/NullPort.h"
 #include "main/Port.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -18,22 +19,14 @@
 namespace {
 
 // Draws into a real board view and hands out one path in every file dialog.
-class BenchPort : public WindowPort {
+class BenchPort : public NullPort {
 public:
     void DrawCell(int column, int row) override { view.DrawCell(column, row); }
     void DrawBoardText(int x, int y, const std::string& text) override
     {
         view.DrawText(x, y, text);
     }
-    void DrawFocusRect(int, int, int, int) override {}
     void SetMemo(const std::string& text) override { memo = text; }
-    void SetButtonEnabled(NavButton, bool) override {}
-    void SetPanelVisible(PanelId, bool) override {}
-    void SetMenuChecked(MenuTick, bool) override {}
-    void SetText(TextId, const std::string&) override {}
-    int ScrollMojiPosition() override { return 0; }
-    void SetScrollMojiPosition(int) override {}
-    Answer Ask(QuestionKind, const std::string&) override { return Answer::Ok; }
     void ShowErrorBox(const std::string& message) override { error = message; }
     bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
                        std::string& chosen) override
@@ -41,10 +34,6 @@ public:
         chosen = path;
         return true;
     }
-    void ShowSettingsDialog() override {}
-    void CloseMainWindow() override {}
-    void BuildExportPicture(int, int, int, int) override {}
-    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
 
     BoardView view;
     std::string memo, error, path;

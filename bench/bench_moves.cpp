@@ -8,35 +8,21 @@
 #include "drawing/BoardView.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
+#include "main/NullPort.h"
 #include "main/Startup.h"
 #include "main/State.h"
 
 namespace {
 
 // Draws into a real board view; everything else the window would show is dropped.
-class BenchPort : public WindowPort {
+class BenchPort : public NullPort {
 public:
     void DrawCell(int column, int row) override { view.DrawCell(column, row); }
-    void DrawBoardText(int x, int y, const std::string& text) override { view.DrawText(x, y, text); }
-    void DrawFocusRect(int, int, int, int) override {}
-    void SetMemo(const std::string& text) override { memo = text; }
-    void SetButtonEnabled(NavButton, bool) override {}
-    void SetPanelVisible(PanelId, bool) override {}
-    void SetMenuChecked(MenuTick, bool) override {}
-    void SetText(TextId, const std::string&) override {}
-    int ScrollMojiPosition() override { return 0; }
-    void SetScrollMojiPosition(int) override {}
-    Answer Ask(QuestionKind, const std::string&) override { return Answer::Ok; }
-    void ShowErrorBox(const std::string&) override {}
-    bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
-                       std::string&) override
+    void DrawBoardText(int x, int y, const std::string& text) override
     {
-        return false;
+        view.DrawText(x, y, text);
     }
-    void ShowSettingsDialog() override {}
-    void CloseMainWindow() override {}
-    void BuildExportPicture(int, int, int, int) override {}
-    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
+    void SetMemo(const std::string& text) override { memo = text; }
 
     BoardView view;
     std::string memo;
@@ -44,7 +30,10 @@ public:
 
 BenchPort* port;
 
-void Press(int column, int row) { ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17); }
+void Press(int column, int row)
+{
+    ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+}
 
 // A press and its take-back, so every iteration starts from the same middle-game
 // position; the press makes a black four that white answers automatically.

@@ -1,0 +1,30 @@
+// A window that shows nothing: every question answers OK, every file dialog cancels.
+// For headless runs (benchmarks, fuzzers), which override what they need.
+#pragma once
+
+#include "main/Port.h"
+
+class NullPort : public WindowPort {
+public:
+    void DrawCell(int, int) override {}
+    void DrawBoardText(int, int, const std::string&) override {}
+    void DrawFocusRect(int, int, int, int) override {}
+    void SetMemo(const std::string&) override {}
+    void SetButtonEnabled(NavButton, bool) override {}
+    void SetPanelVisible(PanelId, bool) override {}
+    void SetMenuChecked(MenuTick, bool) override {}
+    void SetText(TextId, const std::string&) override {}
+    int ScrollMojiPosition() override { return 0; }
+    void SetScrollMojiPosition(int) override {}
+    Answer Ask(QuestionKind, const std::string&) override { return Answer::Ok; }
+    void ShowErrorBox(const std::string&) override {}
+    bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
+                       std::string&) override
+    {
+        return false;
+    }
+    void ShowSettingsDialog() override {}
+    void CloseMainWindow() override {}
+    void BuildExportPicture(int, int, int, int) override {}
+    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
+};
