@@ -8,10 +8,9 @@
 
 #include <unistd.h>
 
-#include "drawing/BoardView.h"
+#include "ViewPort.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
-#include "main/NullPort.h"
 #include "main/Port.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -19,14 +18,8 @@
 namespace {
 
 // Draws into a real board view and hands out one path in every file dialog.
-class BenchPort : public NullPort {
+class BenchPort : public ViewPort {
 public:
-    void DrawCell(int column, int row) override { view.DrawCell(column, row); }
-    void DrawBoardText(int x, int y, const std::string& text) override
-    {
-        view.DrawText(x, y, text);
-    }
-    void SetMemo(const std::string& text) override { memo = text; }
     void ShowErrorBox(const std::string& message) override { error = message; }
     bool RunFileDialog(FileDialogKind, const std::string&, const std::string&,
                        std::string& chosen) override
@@ -35,8 +28,7 @@ public:
         return true;
     }
 
-    BoardView view;
-    std::string memo, error, path;
+    std::string error, path;
 };
 
 BenchPort* port;

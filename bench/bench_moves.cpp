@@ -5,28 +5,15 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "drawing/BoardView.h"
+#include "ViewPort.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
-#include "main/NullPort.h"
 #include "main/Startup.h"
 #include "main/State.h"
 
 namespace {
 
-// Draws into a real board view; everything else the window would show is dropped.
-class BenchPort : public NullPort {
-public:
-    void DrawCell(int column, int row) override { view.DrawCell(column, row); }
-    void DrawBoardText(int x, int y, const std::string& text) override
-    {
-        view.DrawText(x, y, text);
-    }
-    void SetMemo(const std::string& text) override { memo = text; }
-
-    BoardView view;
-    std::string memo;
-};
+using BenchPort = ViewPort;
 
 BenchPort* port;
 
