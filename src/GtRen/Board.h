@@ -15,9 +15,18 @@ constexpr int CellBlack = 1;
 constexpr int CellWhite = 2;
 constexpr int CellOffBoard = 3;
 
-constexpr CellIndex MakeCell(int column, int row) { return row * 16 + column; }
-constexpr int CellColumn(CellIndex cell) { return cell % 16; }
-constexpr int CellRow(CellIndex cell) { return cell / 16; }
+constexpr CellIndex MakeCell(int column, int row)
+{
+    return row * 16 + column;
+}
+constexpr int CellColumn(CellIndex cell)
+{
+    return cell % 16;
+}
+constexpr int CellRow(CellIndex cell)
+{
+    return cell / 16;
+}
 constexpr bool IsBoardCell(CellIndex cell)
 {
     return cell >= 17 && cell <= 255 && cell % 16 != 0;

@@ -167,4 +167,7 @@ bool FormCloseQuery()
     return AskInformation(std::string(MainWindowCaption) + " を終了しますか？");
 }
 
-void MnuExitClick() { Window->CloseMainWindow(); }
+void MnuExitClick()
+{
+    Window->CloseMainWindow();
+}

@@ -8,9 +8,15 @@
 namespace {
 
 // Column = x div 34 + 1, row = y div 34 + 1; the view is exactly 15 × 34 square.
-CellIndex CellAt(int x, int y) { return MakeCell(x / 34 + 1, y / 34 + 1); }
+CellIndex CellAt(int x, int y)
+{
+    return MakeCell(x / 34 + 1, y / 34 + 1);
+}
 
-void DrawCellIndex(CellIndex cell) { DrawCell(CellColumn(cell), CellRow(cell)); }
+void DrawCellIndex(CellIndex cell)
+{
+    DrawCell(CellColumn(cell), CellRow(cell));
+}
 
 } // namespace
 

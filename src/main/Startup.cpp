@@ -7,7 +7,10 @@
 #include "main/Port.h"
 #include "main/State.h"
 
-void DrawCell(int column, int row) { Window->DrawCell(column, row); }
+void DrawCell(int column, int row)
+{
+    Window->DrawCell(column, row);
+}
 
 void DrawAllCells()
 {

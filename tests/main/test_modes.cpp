@@ -9,8 +9,14 @@
 
 namespace {
 
-int Stone(int column, int row) { return BoardCells[MakeCell(column, row)]; }
-int Mark(int column, int row) { return CellMarks[MakeCell(column, row)]; }
+int Stone(int column, int row)
+{
+    return BoardCells[MakeCell(column, row)];
+}
+int Mark(int column, int row)
+{
+    return CellMarks[MakeCell(column, row)];
+}
 
 struct ModeCase {
     void (*choose)();
@@ -33,8 +39,8 @@ TEST(EditModes, ShowTheirPanelAndTick)
     for (const auto& c : cases) {
         c.choose();
         EXPECT_EQ(EditMode, c.mode);
-        for (auto tick : {MenuTick::MnuSetTe, MenuTick::MnuSetMoji, MenuTick::MnuSetIsi,
-                          MenuTick::MnuSetSioi})
+        for (auto tick :
+             {MenuTick::MnuSetTe, MenuTick::MnuSetMoji, MenuTick::MnuSetIsi, MenuTick::MnuSetSioi})
             EXPECT_EQ(port.menuChecked[tick], tick == c.tick) << c.mode;
         for (auto panel : {PanelId::PanelSyujun, PanelId::PanelMoji, PanelId::PanelHaiseki})
             EXPECT_EQ(port.panelVisible[panel], panel == c.panel) << c.mode;

@@ -11,8 +11,14 @@
 
 namespace {
 
-int Mark(int column, int row) { return CellMarks[MakeCell(column, row)]; }
-int Stone(int column, int row) { return BoardCells[MakeCell(column, row)]; }
+int Mark(int column, int row)
+{
+    return CellMarks[MakeCell(column, row)];
+}
+int Stone(int column, int row)
+{
+    return BoardCells[MakeCell(column, row)];
+}
 
 // Four moves far apart, so no line of them forms a threat.
 const int kMoves[4][2] = {{2, 2}, {14, 2}, {2, 14}, {14, 14}};
@@ -36,10 +42,18 @@ enum class Mode { MoveOrder, FourChase, StonePlacement, Letters };
 void Choose(Mode mode)
 {
     switch (mode) {
-    case Mode::MoveOrder: MnuSetTeClick(); break;
-    case Mode::FourChase: MnuSetSioiClick(); break;
-    case Mode::StonePlacement: MnuSetIsiClick(); break;
-    case Mode::Letters: MnuSetMojiClick(); break;
+    case Mode::MoveOrder:
+        MnuSetTeClick();
+        break;
+    case Mode::FourChase:
+        MnuSetSioiClick();
+        break;
+    case Mode::StonePlacement:
+        MnuSetIsiClick();
+        break;
+    case Mode::Letters:
+        MnuSetMojiClick();
+        break;
     }
 }
 
@@ -77,26 +91,42 @@ TEST_P(Numbering, FollowsTheRuleOfTheModeAndTheAction)
 INSTANTIATE_TEST_SUITE_P(
     Matrix, Numbering,
     ::testing::Values(
-        NumberingCase{"EnteredMoveOrder", Mode::MoveOrder, true, false, Mode::MoveOrder,
+        NumberingCase{
+            "EnteredMoveOrder", Mode::MoveOrder, true, false, Mode::MoveOrder, {1, 2, 3, 4}},
+        NumberingCase{
+            "EnteredMoveOrderOff", Mode::MoveOrder, false, false, Mode::MoveOrder, {0, 0, 0, 0}},
+        NumberingCase{
+            "EnteredFourChase", Mode::FourChase, true, false, Mode::MoveOrder, {1, 1, 2, 2}},
+        NumberingCase{
+            "EnteredFourChaseOff", Mode::FourChase, false, false, Mode::MoveOrder, {0, 0, 0, 0}},
+        NumberingCase{
+            "ReplayedMoveOrder", Mode::MoveOrder, true, true, Mode::MoveOrder, {1, 2, 3, 4}},
+        NumberingCase{"ReplayedMoveOrderNumberingOff",
+                      Mode::MoveOrder,
+                      false,
+                      true,
+                      Mode::MoveOrder,
                       {1, 2, 3, 4}},
-        NumberingCase{"EnteredMoveOrderOff", Mode::MoveOrder, false, false, Mode::MoveOrder,
-                      {0, 0, 0, 0}},
-        NumberingCase{"EnteredFourChase", Mode::FourChase, true, false, Mode::MoveOrder,
+        NumberingCase{"FourChaseReplayedFourChase",
+                      Mode::FourChase,
+                      true,
+                      true,
+                      Mode::FourChase,
                       {1, 1, 2, 2}},
-        NumberingCase{"EnteredFourChaseOff", Mode::FourChase, false, false, Mode::MoveOrder,
-                      {0, 0, 0, 0}},
-        NumberingCase{"ReplayedMoveOrder", Mode::MoveOrder, true, true, Mode::MoveOrder,
+        NumberingCase{"FourChaseReplayedMoveOrder",
+                      Mode::FourChase,
+                      true,
+                      true,
+                      Mode::MoveOrder,
                       {1, 2, 3, 4}},
-        NumberingCase{"ReplayedMoveOrderNumberingOff", Mode::MoveOrder, false, true,
-                      Mode::MoveOrder, {1, 2, 3, 4}},
-        NumberingCase{"FourChaseReplayedFourChase", Mode::FourChase, true, true,
-                      Mode::FourChase, {1, 1, 2, 2}},
-        NumberingCase{"FourChaseReplayedMoveOrder", Mode::FourChase, true, true,
-                      Mode::MoveOrder, {1, 2, 3, 4}},
-        NumberingCase{"ReplayedInStonePlacement", Mode::MoveOrder, true, true,
-                      Mode::StonePlacement, {1, 1, 2, 2}},
-        NumberingCase{"ReplayedInLetters", Mode::MoveOrder, false, true, Mode::Letters,
-                      {1, 1, 2, 2}}),
+        NumberingCase{"ReplayedInStonePlacement",
+                      Mode::MoveOrder,
+                      true,
+                      true,
+                      Mode::StonePlacement,
+                      {1, 1, 2, 2}},
+        NumberingCase{
+            "ReplayedInLetters", Mode::MoveOrder, false, true, Mode::Letters, {1, 1, 2, 2}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Numbering, FourChaseAfterAnOddCountOffsetsThePairs)

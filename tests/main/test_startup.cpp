@@ -3,8 +3,8 @@
 
 #include "FakePort.h"
 #include "Set_Data/Set_Data.h"
-#include "main/Moves.h"
 #include "main/Modes.h"
+#include "main/Moves.h"
 #include "main/Startup.h"
 #include "main/State.h"
 

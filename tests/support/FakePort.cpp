@@ -5,9 +5,15 @@
 #include "main/Startup.h"
 #include "main/State.h"
 
-FakePort::FakePort() : previous_(Window) { Window = this; }
+FakePort::FakePort() : previous_(Window)
+{
+    Window = this;
+}
 
-FakePort::~FakePort() { Window = previous_; }
+FakePort::~FakePort()
+{
+    Window = previous_;
+}
 
 void FakePort::Start()
 {

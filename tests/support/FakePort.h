@@ -47,8 +47,8 @@ public:
     void SetScrollMojiPosition(int position) override;
     Answer Ask(QuestionKind kind, const std::string& text) override;
     void ShowErrorBox(const std::string& message) override { errors.push_back(message); }
-    bool RunFileDialog(FileDialogKind kind, const std::string& fileName,
-                       const std::string& filter, std::string& chosen) override;
+    bool RunFileDialog(FileDialogKind kind, const std::string& fileName, const std::string& filter,
+                       std::string& chosen) override;
     void ShowSettingsDialog() override;
     void CloseMainWindow() override;
     void BuildExportPicture(int left, int top, int right, int bottom) override;
