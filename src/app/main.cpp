@@ -1,14 +1,90 @@
-// Program entry: the application, the main window, the settings dialog, the event loop.
+// Program entry: with no arguments the editor (application, main window, settings dialog,
+// event loop); with a file the editor opening it; with a command its work and no window.
 #include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+#include <vector>
 
 #include "StTaikyoku/StTaikyoku.h"
+#include "app/CommandLine.h"
+#include "app/Commands.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
+#include "main/Files.h"
 #include "main/State.h"
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Parses; on help or a bad argument prints and sets the exit status.
+bool Parse(int argc, char** argv, CommandLine& line, int& status)
+{
+    QString message;
+    switch (ParseCommandLine(ArgumentsOf(argc, argv), line, message)) {
+    case ParseResult::Run:
+        return true;
+    case ParseResult::Help:
+        std::fputs(message.toLocal8Bit().constData(), stdout);
+        status = 0;
+        return false;
+    case ParseResult::Error:
+        std::fprintf(stderr, "korvane: %s\n", message.toLocal8Bit().constData());
+        status = 2;
+        return false;
+    }
+    return false;
+}
+
+int RunCommand(int argc, char** argv)
+{
+    CommandLine line;
+    int status = 0;
+    if (!Parse(argc, argv, line, status))
+        return status;
+    // Fonts and pictures need a GUI application, but no display: the offscreen platform.
+    std::vector<char*> qtArguments{argv[0], const_cast<char*>("-platform"),
+                                   const_cast<char*>("offscreen")};
+    int qtArgc = static_cast<int>(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    QGuiApplication application(qtArgc, qtArguments.data());
+    QGuiApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+    InstallFontSubstitutions();
+    switch (line.command) {
+    case CommandLine::Command::Export:
+    case CommandLine::Command::ExportDir:
+        return RunExportCommand(line);
+    case CommandLine::Command::Forbidden:
+        return RunForbiddenCommand(line);
+    case CommandLine::Command::Vcf:
+        return RunVcfCommand(line);
+    case CommandLine::Command::Window:
+        break;
+    }
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (WantsNoWindow(argc, argv))
+        return RunCommand(argc, argv);
+
+    // Arguments are checked before anything is shown.
+    CommandLine line;
+    int status = 0;
+    if (argc > 1 && !Parse(argc, argv, line, status))
+        return status;
+
     QApplication application(argc, argv);
     // Only the name: a display name would also be appended to every window's caption.
     QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
@@ -21,6 +97,11 @@ int main(int argc, char** argv)
     quitter.WatchIfAsked(mainWindow);
 
     mainWindow->show();
+    if (!line.inputs.isEmpty()) {
+        // Once the window is up, as if the file had been chosen in the menu's open dialog.
+        const std::string path = QFile::encodeName(line.inputs.first()).toStdString();
+        QTimer::singleShot(0, mainWindow, [path] { OpenPath(path); });
+    }
     const int result = application.exec();
     delete mainWindow; // the dialog with it
     Set_Taikyoku = nullptr;

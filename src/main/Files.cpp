@@ -1,5 +1,7 @@
 #include "main/Files.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 
 #include "main/Cp932.h"
@@ -119,17 +121,23 @@ int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize])
     return IoOk;
 }
 
-void MnuOpenClick()
+int OpenKifuPath(const std::string& path)
 {
-    std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
-        return;
     // Read into scratch: a failed or short read leaves the game as it was.
     int code = ReadFileExact(path, KifuBytes, KifuFileSize);
     if (code == IoOk)
         code = OpenKifuImage(KifuBytes);
     if (code != IoOk)
         ShowIoError(code);
+    return code;
+}
+
+void MnuOpenClick()
+{
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
+        return;
+    OpenKifuPath(path);
 }
 
 void MnuHaisekiSaveClick()
@@ -169,14 +177,61 @@ int OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize])
     return IoOk;
 }
 
-void MnuHaisekiOpenClick()
+int OpenHaisekiPath(const std::string& path)
 {
-    std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
-        return;
     int code = ReadFileExact(path, HaisekiBuffer, HaisekiFileSize);
     if (code == IoOk)
         code = OpenHaisekiImage(HaisekiBuffer);
     if (code != IoOk)
         ShowIoError(code);
+    return code;
+}
+
+void MnuHaisekiOpenClick()
+{
+    std::string path;
+    if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
+        return;
+    OpenHaisekiPath(path);
+}
+
+OpenedKind KindOfFile(const std::string& path)
+{
+    std::string extension;
+    const std::size_t dot = path.find_last_of("./");
+    if (dot != std::string::npos && path[dot] == '.')
+        extension = path.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (extension == "kif")
+        return OpenedKind::Kifu;
+    if (extension == "dat")
+        return OpenedKind::Haiseki;
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        if (info.st_size == KifuFileSize)
+            return OpenedKind::Kifu;
+        if (info.st_size == HaisekiFileSize)
+            return OpenedKind::Haiseki;
+    }
+    return OpenedKind::Unknown;
+}
+
+int OpenPath(const std::string& path)
+{
+    switch (KindOfFile(path)) {
+    case OpenedKind::Kifu:
+        return OpenKifuPath(path);
+    case OpenedKind::Haiseki:
+        return OpenHaisekiPath(path);
+    case OpenedKind::Unknown:
+        break;
+    }
+    // Neither by name nor by size one of ours: a file that can be read is not a record.
+    std::uint8_t first = 0;
+    int code = ReadFileExact(path, &first, 1);
+    if (code == IoOk || code == IoShortRead)
+        code = IoBadContent;
+    ShowIoError(code);
+    return code;
 }

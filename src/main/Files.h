@@ -25,3 +25,14 @@ void MnuHaisekiOpenClick();
 // IoOk, or IoBadContent with nothing changed; neither shows the error box.
 int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize]);
 int OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize]);
+
+// The menu's open after its dialog, for a path given some other way (command line,
+// a dropped file): read, check, rebuild, or the error box and nothing changed.
+int OpenKifuPath(const std::string& path);
+int OpenHaisekiPath(const std::string& path);
+
+enum class OpenedKind { Kifu, Haiseki, Unknown };
+// By the extension (any case), else by the size of one record of either format.
+OpenedKind KindOfFile(const std::string& path);
+// Opens a game record or a stone placement, whichever KindOfFile finds.
+int OpenPath(const std::string& path);

@@ -1,0 +1,227 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstring>
+
+namespace {
+
+const char* const CommandOptions[] = {"--export", "--export-dir", "--forbidden", "--vcf",
+                                      "--help",   "-h",           "--help-all"};
+
+bool IsCommandArgument(const char* argument)
+{
+    for (const char* option : CommandOptions) {
+        const std::size_t length = std::strlen(option);
+        if (std::strncmp(argument, option, length) == 0 &&
+            (argument[length] == '\0' || argument[length] == '='))
+            return true;
+    }
+    return false;
+}
+
+bool IsFormat(const QString& format)
+{
+    return format == "bmp" || format == "svg" || format == "pdf" || format == "png";
+}
+
+int ColourOf(const QString& name)
+{
+    if (name == "black")
+        return 1;
+    if (name == "white")
+        return 2;
+    return 0;
+}
+
+bool ParseRange(const QString& text, CommandLine& line)
+{
+    const QStringList parts = text.split(',');
+    if (parts.size() != 4)
+        return false;
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || values[i] < 1 || values[i] > 15)
+            return false;
+    }
+    line.rangeLeft = std::min(values[0], values[2]);
+    line.rangeRight = std::max(values[0], values[2]);
+    line.rangeTop = std::min(values[1], values[3]);
+    line.rangeBottom = std::max(values[1], values[3]);
+    return true;
+}
+
+} // namespace
+
+bool WantsNoWindow(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (IsCommandArgument(argv[i]))
+            return true;
+    }
+    return false;
+}
+
+ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QString& message)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Korvane: an editor for Renju game records (.kif) and positions (.dat).\n"
+        "With no arguments it starts the editor; with a file it opens that file in it.\n"
+        "The commands below write figures or answer rules questions without a window.");
+    parser.addPositionalArgument("file", "A game record (.kif) or a position (.dat).", "[file...]");
+    const QCommandLineOption help({"h", "help"}, "Shows this help.");
+    const QCommandLineOption exportOption(
+        "export",
+        "Writes the whole-board figure of INPUT to OUT; OUT's extension picks the format "
+        "(bmp, svg, pdf, png).",
+        "OUT");
+    const QCommandLineOption exportDir(
+        "export-dir",
+        "Writes one figure per INPUT into DIR, named after it (game.kif -> "
+        "DIR/game.svg); goes on past a damaged input.",
+        "DIR");
+    const QCommandLineOption format("format", "The format for --export-dir: svg, pdf, png or bmp.",
+                                    "FORMAT");
+    const QCommandLineOption range(
+        "range", "Only columns L to R and rows T to B (1 to 15) of the board.", "L,T,R,B");
+    const QCommandLineOption firstNumber("first-number", "Draws no move number below N.", "N");
+    const QCommandLineOption fourChase(
+        "four-chase",
+        "Replays the record as a four-chase of COLOUR (numbered 1, 1, 2, 2, ...) and draws "
+        "it in the four-chase style.",
+        "black|white");
+    const QCommandLineOption cellMm("cell-mm", "The cell size of SVG and PDF figures (default 5).",
+                                    "MM");
+    const QCommandLineOption cellPx("cell-px", "The cell size of PNG figures (default 100).",
+                                    "PIXELS");
+    const QCommandLineOption forbidden(
+        "forbidden", "Prints each point forbidden to black in INPUT's position: CELL KIND.");
+    const QCommandLineOption vcf("vcf",
+                                 "Prints a four-chase (victory by continuous fours) of COLOUR "
+                                 "in INPUT's position as cell numbers, or none.",
+                                 "black|white");
+    parser.addOptions({help, exportOption, exportDir, format, range, firstNumber, fourChase, cellMm,
+                       cellPx, forbidden, vcf});
+
+    QStringList all = arguments;
+    all.prepend("korvane");
+    if (!parser.parse(all)) {
+        message = parser.errorText();
+        return ParseResult::Error;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object the parser does not know the program's name.
+        message = parser.helpText().replace("<executable_name>", "korvane");
+        return ParseResult::Help;
+    }
+
+    line = CommandLine();
+    line.inputs = parser.positionalArguments();
+    const int commands = int(parser.isSet(exportOption)) + int(parser.isSet(exportDir)) +
+                         int(parser.isSet(forbidden)) + int(parser.isSet(vcf));
+    if (commands > 1) {
+        message = "Only one of --export, --export-dir, --forbidden and --vcf can be given.";
+        return ParseResult::Error;
+    }
+    const bool exporting = parser.isSet(exportOption) || parser.isSet(exportDir);
+    for (const QCommandLineOption* figureOption :
+         {&format, &range, &firstNumber, &fourChase, &cellMm, &cellPx}) {
+        if (parser.isSet(*figureOption) && !exporting) {
+            message = QString("--%1 goes with --export or --export-dir.")
+                          .arg(figureOption->names().constLast());
+            return ParseResult::Error;
+        }
+    }
+
+    if (parser.isSet(exportOption)) {
+        line.command = CommandLine::Command::Export;
+        line.output = parser.value(exportOption);
+        line.format = QFileInfo(line.output).suffix().toLower();
+        if (!IsFormat(line.format)) {
+            message = "The name after --export must end in .bmp, .svg, .pdf or .png.";
+            return ParseResult::Error;
+        }
+        if (line.inputs.size() != 1) {
+            message = "--export takes exactly one input file.";
+            return ParseResult::Error;
+        }
+        if (parser.isSet(format)) {
+            message = "--format goes with --export-dir; --export takes the format from OUT.";
+            return ParseResult::Error;
+        }
+    } else if (parser.isSet(exportDir)) {
+        line.command = CommandLine::Command::ExportDir;
+        line.exportDir = parser.value(exportDir);
+        line.format = parser.value(format).toLower();
+        if (!IsFormat(line.format)) {
+            message = "--export-dir needs --format svg, pdf, png or bmp.";
+            return ParseResult::Error;
+        }
+        if (line.inputs.isEmpty()) {
+            message = "--export-dir needs at least one input file.";
+            return ParseResult::Error;
+        }
+    } else if (parser.isSet(forbidden)) {
+        line.command = CommandLine::Command::Forbidden;
+        if (line.inputs.size() != 1) {
+            message = "--forbidden takes exactly one input file.";
+            return ParseResult::Error;
+        }
+    } else if (parser.isSet(vcf)) {
+        line.command = CommandLine::Command::Vcf;
+        line.vcfColor = ColourOf(parser.value(vcf));
+        if (line.vcfColor == 0) {
+            message = "--vcf takes black or white.";
+            return ParseResult::Error;
+        }
+        if (line.inputs.size() != 1) {
+            message = "--vcf takes exactly one input file.";
+            return ParseResult::Error;
+        }
+    } else if (line.inputs.size() > 1) {
+        message = "The editor opens one file at a time.";
+        return ParseResult::Error;
+    }
+
+    if (parser.isSet(range) && !ParseRange(parser.value(range), line)) {
+        message = "--range takes four numbers from 1 to 15: L,T,R,B.";
+        return ParseResult::Error;
+    }
+    if (parser.isSet(firstNumber)) {
+        bool ok = false;
+        line.firstNumber = parser.value(firstNumber).toInt(&ok);
+        if (!ok || line.firstNumber < 0) {
+            message = "--first-number takes a whole number of 0 or more.";
+            return ParseResult::Error;
+        }
+    }
+    if (parser.isSet(fourChase)) {
+        line.fourChaseColor = ColourOf(parser.value(fourChase));
+        if (line.fourChaseColor == 0) {
+            message = "--four-chase takes black or white.";
+            return ParseResult::Error;
+        }
+    }
+    if (parser.isSet(cellMm)) {
+        bool ok = false;
+        line.cellMm = parser.value(cellMm).toDouble(&ok);
+        if (!ok || !(line.cellMm >= 0.5 && line.cellMm <= 100.0)) {
+            message = "--cell-mm takes a size from 0.5 to 100.";
+            return ParseResult::Error;
+        }
+    }
+    if (parser.isSet(cellPx)) {
+        bool ok = false;
+        line.cellPx = parser.value(cellPx).toInt(&ok);
+        if (!ok || line.cellPx < 4 || line.cellPx > 1000) {
+            message = "--cell-px takes a whole number from 4 to 1000.";
+            return ParseResult::Error;
+        }
+    }
+    return ParseResult::Run;
+}

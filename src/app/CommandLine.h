@@ -1,0 +1,46 @@
+// The program's arguments: none starts the editor as always; a file alone opens it in the
+// window; the commands write figures or answer rules questions with no window at all.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+    enum class Command { Window, Export, ExportDir, Forbidden, Vcf };
+    Command command = Command::Window;
+
+    // Game records or stone placements; for Window at most one.
+    QStringList inputs;
+
+    // --export OUT
+    QString output;
+    // --export-dir DIR --format FORMAT
+    QString exportDir;
+    QString format; // bmp, svg, pdf or png; for --export taken from OUT's extension
+
+    // --range L,T,R,B, put in order; the whole board when absent.
+    int rangeLeft = 1;
+    int rangeTop = 1;
+    int rangeRight = 15;
+    int rangeBottom = 15;
+    // --first-number N: numbers below N are not drawn; 0 draws them all.
+    int firstNumber = 0;
+    // --four-chase black|white: 1 or 2; 0 draws the record in move order.
+    int fourChaseColor = 0;
+    double cellMm = 5.0;
+    int cellPx = 100;
+
+    // --vcf black|white
+    int vcfColor = 0;
+};
+
+enum class ParseResult { Run, Help, Error };
+
+// Parses the arguments after the program's name. On Help, `message` holds the help text;
+// on Error, one line that says what is wrong (the caller exits with status 2).
+ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QString& message);
+
+// True when the arguments ask for one of the commands that need no window (or for the
+// help): decided before any application object exists, so that those commands can run
+// on the offscreen platform with no display.
+bool WantsNoWindow(int argc, char** argv);

@@ -1,0 +1,11 @@
+// The commands that run without a window. Each returns the process's exit status.
+#pragma once
+
+#include "app/CommandLine.h"
+
+// --export and --export-dir.
+int RunExportCommand(const CommandLine& line);
+// --forbidden.
+int RunForbiddenCommand(const CommandLine& line);
+// --vcf.
+int RunVcfCommand(const CommandLine& line);
