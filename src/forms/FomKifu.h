@@ -6,9 +6,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "drawing/BoardView.h"
 #include "drawing/ExportPicture.h"
+#include "forms/FomKifuControls.h"
 #include "main/Port.h"
 
 class ImageBox;
@@ -63,6 +65,9 @@ public:
 
     const BoardView& Board() const { return boardView_; }
     const ExportPicture& Export() const { return exportPicture_; }
+    // What the window built for a row of its control table, by name or by port id.
+    QObject* Control(const char* name) const;
+    QObject* Control(PortId id) const;
     QToolButton* NavigationButton(NavButton button) const;
     QAction* MenuAction(MenuTick item) const;
     // The shared dialogs, created on first use.
@@ -70,7 +75,8 @@ public:
 
     DialogHooks Dialogs;
 
-    // Controls, named as the user-interface layout names them.
+    // Controls, named as the user-interface layout names them; set from the control
+    // table, which also builds the rows that have no member here.
     ImageBox* ImgBan = nullptr;
     QFrame* PanelSyujun = nullptr;
     QToolButton* BitBackAll = nullptr;
@@ -123,25 +129,17 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void BuildControls();
-    void BuildNavigationPanel(QWidget* client);
-    void BuildLetterPanel(QWidget* client);
-    void BuildGameInfoPanel(QWidget* client);
-    void BuildStonePanel(QWidget* client);
-    void BuildMenus();
-    void ConnectHandlers();
-    void SetTabOrder();
-    // Runs a menu handler, then leaves every tick as the logic set it: Qt toggles a
-    // checkable item on its own before the handler runs.
-    void RunMenuHandler(void (*handler)());
-    void ApplyTicks();
+    // Builds every row of the control table, connects it to its handler and sets the
+    // tab chain.
+    void BuildFromTable();
+    QObject* Build(const FomKifuControl& row, QObject* parent);
     void FitOuterSize();
 
     BoardView boardView_;
     ExportPicture exportPicture_;
     QFileDialog* openDialog_ = nullptr; // OpenDialog1
     QFileDialog* saveDialog_ = nullptr; // SaveDialog1
-    bool ticks_[6] = {};
+    std::vector<QObject*> controls_;    // one for each row of the control table
     bool placed_ = false;
     bool frameFitted_ = false;
 };

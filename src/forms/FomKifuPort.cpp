@@ -47,25 +47,6 @@ void TFomKifu::SetMemo(const std::string& text)
     Memo1->setPlainText(Utf8(text));
 }
 
-QToolButton* TFomKifu::NavigationButton(NavButton button) const
-{
-    switch (button) {
-    case NavButton::BitBackAll:
-        return BitBackAll;
-    case NavButton::BitBack2:
-        return BitBack2;
-    case NavButton::BitBack1:
-        return BitBack1;
-    case NavButton::BitGo1:
-        return BitGo1;
-    case NavButton::BitGo2:
-        return BitGo2;
-    case NavButton::BitGoAll:
-        return BitGoAll;
-    }
-    return nullptr;
-}
-
 void TFomKifu::SetButtonEnabled(NavButton button, bool enabled)
 {
     NavigationButton(button)->setEnabled(enabled);
@@ -73,71 +54,33 @@ void TFomKifu::SetButtonEnabled(NavButton button, bool enabled)
 
 void TFomKifu::SetPanelVisible(PanelId panel, bool visible)
 {
-    QWidget* widget = nullptr;
-    switch (panel) {
-    case PanelId::PanelSyujun:
-        widget = PanelSyujun;
-        break;
-    case PanelId::PanelMoji:
-        widget = PanelMoji;
-        break;
-    case PanelId::PanelHaiseki:
-        widget = PanelHaiseki;
-        break;
-    case PanelId::PanelTaikyokuData:
-        widget = PanelTaikyokuData;
-        break;
-    case PanelId::ImgGazouBan:
-        widget = ImgGazouBan;
-        if (visible) {
-            // Each export resizes the picture; the component shows it 1:1 above the board.
-            const QImage& picture = exportPicture_.Image();
-            if (!picture.isNull()) {
-                ImgGazouBan->resize(picture.size());
-            }
-            ImgGazouBan->raise();
-            ImgGazouBan->update();
+    auto* widget = static_cast<QWidget*>(Control(panel));
+    if (panel == PanelId::ImgGazouBan && visible) {
+        // Each export resizes the picture; the component shows it 1:1 above the board.
+        const QImage& picture = exportPicture_.Image();
+        if (!picture.isNull()) {
+            ImgGazouBan->resize(picture.size());
         }
-        break;
+        ImgGazouBan->raise();
+        ImgGazouBan->update();
     }
     widget->setVisible(visible);
 }
 
 void TFomKifu::SetMenuChecked(MenuTick item, bool checked)
 {
-    const int index = static_cast<int>(item);
-    const bool radio = index <= static_cast<int>(MenuTick::MnuSetSioi);
-    if (radio && checked) {
-        for (int i = 0; i <= static_cast<int>(MenuTick::MnuSetSioi); ++i) {
-            ticks_[i] = false;
-        }
-    }
-    ticks_[index] = checked;
-    ApplyTicks();
+    // The items hold their own ticks; ticking a radio item unticks the others of its
+    // exclusive group.
+    MenuAction(item)->setChecked(checked);
 }
 
 void TFomKifu::SetText(TextId field, const std::string& text)
 {
-    const QString value = Utf8(text);
-    switch (field) {
-    case TextId::EditSyukei:
-        EditSyukei->setText(value);
-        break;
-    case TextId::EditKuroKisi:
-        EditKuroKisi->setText(value);
-        break;
-    case TextId::EditSiroKisi:
-        EditSiroKisi->setText(value);
-        break;
-    case TextId::LabelMoji:
-        LabelMoji->setText(value);
-        break;
-    case TextId::LabelLeftClick:
-        LabelLeftClick->setText(value);
-        break;
-    case TextId::LabelRightClick:
-        LabelRightClick->setText(value);
-        break;
+    QObject* control = Control(field);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(Utf8(text));
+    } else {
+        static_cast<QLineEdit*>(control)->setText(Utf8(text));
     }
 }
 

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "FakePort.h"
+#include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
 #include "main/State.h"
 
@@ -71,6 +73,47 @@ TEST_F(MainWindowStartup, MoveOrderAndMoveNumbersAreTickedAndFourAnsweringIsNot)
     EXPECT_FALSE(window->MnuSiTome->isChecked());
     EXPECT_EQ(window->MnuSyujyun->actionGroup(), nullptr);
     EXPECT_FALSE(window->MnuOpen->isCheckable());
+}
+
+// The scripted window of the logic tests must start as the real one does, or logic tests
+// would pass against a window nobody sees.
+TEST_F(MainWindowStartup, TheScriptedWindowStartsAsTheRealOne)
+{
+    FakePort fake;
+    fake.Start();
+    int compared = 0;
+    for (const FomKifuControl& row : FomKifuControls()) {
+        QObject* real = window->Control(row.id);
+        const std::string name = row.name;
+        switch (row.id.kind) {
+        case PortId::Kind::Button:
+            EXPECT_EQ(fake.buttonEnabled[static_cast<NavButton>(row.id.value)],
+                      static_cast<QWidget*>(real)->isEnabled())
+                << name;
+            break;
+        case PortId::Kind::Panel:
+            EXPECT_EQ(fake.panelVisible[static_cast<PanelId>(row.id.value)],
+                      static_cast<QWidget*>(real)->isVisible())
+                << name;
+            break;
+        case PortId::Kind::Tick:
+            EXPECT_EQ(fake.menuChecked[static_cast<MenuTick>(row.id.value)],
+                      static_cast<QAction*>(real)->isChecked())
+                << name;
+            break;
+        case PortId::Kind::Text:
+            EXPECT_EQ(fake.texts[static_cast<TextId>(row.id.value)],
+                      real->property("text").toString().toStdString())
+                << name;
+            break;
+        case PortId::Kind::None:
+            continue;
+        }
+        ++compared;
+    }
+    EXPECT_GE(compared, 6 + 5 + 6 + 6);
+    EXPECT_EQ(fake.memo, window->Memo1->toPlainText().toStdString());
+    EXPECT_EQ(fake.scrollMoji, window->ScrollMoji->value());
 }
 
 TEST_F(MainWindowStartup, HasItsCaptionOuterSizeAndPlaceOnScreen)

@@ -1,5 +1,6 @@
 #include "FakePort.h"
 
+#include "forms/FomKifuControls.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
@@ -23,11 +24,25 @@ void FakePort::Start()
     FourChaseColor = 0;
     SettingsResult = 0;
     GameInfo.Opening = 0;
-    menuChecked[MenuTick::MnuSetTe] = true;
-    menuChecked[MenuTick::MnuSyujyun] = true;
-    menuChecked[MenuTick::MnuSiTome] = false;
-    panelVisible[PanelId::PanelSyujun] = true;
-    texts[TextId::LabelMoji] = "A";
+    // What the real window shows before FormCreate, from the table it is built from.
+    for (const FomKifuControl& row : FomKifuControls()) {
+        switch (row.id.kind) {
+        case PortId::Kind::Button:
+            buttonEnabled[static_cast<NavButton>(row.id.value)] = row.start != Start::Disabled;
+            break;
+        case PortId::Kind::Panel:
+            panelVisible[static_cast<PanelId>(row.id.value)] = row.start != Start::Hidden;
+            break;
+        case PortId::Kind::Tick:
+            menuChecked[static_cast<MenuTick>(row.id.value)] = row.start == Start::Ticked;
+            break;
+        case PortId::Kind::Text:
+            texts[static_cast<TextId>(row.id.value)] = row.text;
+            break;
+        case PortId::Kind::None:
+            break;
+        }
+    }
     FormCreate();
     drawnCells.clear();
 }
@@ -51,18 +66,23 @@ void FakePort::DrawFocusRect(int left, int top, int right, int bottom)
 
 void FakePort::SetMenuChecked(MenuTick item, bool checked)
 {
-    const MenuTick radio[] = {MenuTick::MnuSetTe, MenuTick::MnuSetMoji, MenuTick::MnuSetIsi,
-                              MenuTick::MnuSetSioi};
-    for (MenuTick r : radio)
-        if (r == item && checked)
-            for (MenuTick other : radio)
-                menuChecked[other] = false;
+    // Ticking a radio item unticks the others of its group, as the real menu does.
+    const FomKifuControl* row = FindControl(item);
+    if (checked && row != nullptr && row->check == Check::Radio) {
+        for (const FomKifuControl& other : FomKifuControls()) {
+            if (other.check == Check::Radio && other.id.kind == PortId::Kind::Tick) {
+                menuChecked[static_cast<MenuTick>(other.id.value)] = false;
+            }
+        }
+    }
     menuChecked[item] = checked;
 }
 
 void FakePort::SetScrollMojiPosition(int position)
 {
-    position = position < -1 ? -1 : position > 25 ? 25 : position;
+    position = position < ScrollMojiMin   ? ScrollMojiMin
+               : position > ScrollMojiMax ? ScrollMojiMax
+                                          : position;
     if (position == scrollMoji)
         return;
     scrollMoji = position;
