@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 #include "GtRen/Board.h"
 #include "Set_Data/Set_Data.h"
@@ -16,6 +17,26 @@ namespace {
 
 constexpr int GlyphTop = 7; // glyphs stand from y0 + 7 to y0 + 27
 
+// A picture in the view's format with the pixels a block copy from `source` gives.
+QImage InViewFormat(const QImage& source)
+{
+    QImage converted(source.size(), QImage::Format_RGB32);
+    CopyRect(converted, 0, 0, source, 0, 0, source.width(), source.height());
+    return converted;
+}
+
+// Copies a block of Width pixels by `height` rows between two 32-bit pictures whose
+// rectangles are known to lie inside them; the fixed width lets each row be a few
+// register moves.
+template <int Width>
+void CopyBlock(uchar* dst, qsizetype dstStride, const QImage& src, int left, int height)
+{
+    const qsizetype srcStride = src.bytesPerLine();
+    const uchar* from = src.constBits() + left * 4;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(dst + y * dstStride, from + y * srcStride, Width * 4);
+}
+
 } // namespace
 
 BoardView::BoardView()
@@ -24,6 +45,10 @@ BoardView::BoardView()
 {
     image_.fill(PaperColour);
     ascent_ = QFontMetrics(font_).ascent();
+    digits_[0] = InViewFormat(pictures_.ImgBsuji);
+    digits_[1] = InViewFormat(pictures_.ImgWsuji);
+    narrowTwo_[0] = InViewFormat(pictures_.ImgBsuji2);
+    narrowTwo_[1] = InViewFormat(pictures_.ImgWsuji2);
 }
 
 const QImage& BoardView::Background(int column, int row, int stone) const
@@ -58,43 +83,48 @@ void BoardView::DrawCell(int column, int row)
     const int stone = BoardCells[cell];
     const int mark = CellMarks[cell];
 
-    CopyRect(image_, x0, y0, Background(column, row, stone), 0, 0, CellSize, CellSize);
+    const qsizetype stride = image_.bytesPerLine();
+    uchar* origin = image_.bits() + y0 * stride + x0 * 4;
+    CopyBlock<CellSize>(origin, stride, Background(column, row, stone), 0, CellSize);
     if (mark < 0) {
         DrawLetter(x0, y0, -mark);
         return;
     }
     if (ShowMoveNumbers == 1 && (stone == CellBlack || stone == CellWhite) && mark > 0)
-        DrawNumber(x0, y0, stone, mark);
+        DrawNumber(origin, stride, stone, mark);
 }
 
-void BoardView::DrawNumber(int x0, int y0, int stone, int n)
+// The glyphs' places, relative to the cell's left edge: one digit at 12; two at 6 and
+// 19; three with the tens at 9, the units at 20 and the hundreds mark at 4 (the stem
+// of the 1) or 3 (the narrow 2).
+void BoardView::DrawNumber(uchar* origin, qsizetype stride, int stone, int n)
 {
-    const QImage& strip = stone == CellBlack ? pictures_.ImgBsuji : pictures_.ImgWsuji;
-    const int top = y0 + GlyphTop;
+    const int colour = stone == CellBlack ? 0 : 1;
+    const QImage& strip = digits_[colour];
+    uchar* top = origin + GlyphTop * stride;
     auto glyph = [&](int x, int digit) {
-        CopyRect(image_, x, top, strip, digit * ViewGlyphWidth, 0, digit * ViewGlyphWidth + 10,
-                 ViewGlyphHeight);
+        CopyBlock<ViewGlyphWidth>(top + x * 4, stride, strip, digit * ViewGlyphWidth,
+                                  ViewGlyphHeight);
     };
     const int u = n % 10;
     if (n <= 9) {
-        glyph(x0 + 12, u);
+        glyph(12, u);
         return;
     }
     const int t = (n / 10) % 10;
     if (n <= 99) {
-        glyph(x0 + 19, u);
-        glyph(x0 + 6, t);
+        glyph(19, u);
+        glyph(6, t);
         return;
     }
-    glyph(x0 + 20, u);
-    glyph(x0 + 9, t);
+    glyph(20, u);
+    glyph(9, t);
     const int h = (n / 100) % 10;
     if (h == 1) {
-        CopyRect(image_, x0 + 4, top, strip, 14, 0, 17, ViewGlyphHeight);
+        CopyBlock<3>(top + 4 * 4, stride, strip, 14, ViewGlyphHeight);
     } else if (h == 2) {
         // A move number stops at 225, so a narrow 2 is the only other hundreds digit.
-        const QImage& two = stone == CellBlack ? pictures_.ImgBsuji2 : pictures_.ImgWsuji2;
-        CopyRect(image_, x0 + 3, top, two, 0, 0, ViewNarrowTwoWidth, ViewGlyphHeight);
+        CopyBlock<ViewNarrowTwoWidth>(top + 3 * 4, stride, narrowTwo_[colour], 0, ViewGlyphHeight);
     }
 }
 

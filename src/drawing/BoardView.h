@@ -29,11 +29,16 @@ public:
 
 private:
     const QImage& Background(int column, int row, int stone) const;
-    void DrawNumber(int x0, int y0, int stone, int number);
+    void DrawNumber(uchar* origin, qsizetype stride, int stone, int number);
     void DrawLetter(int x0, int y0, int label);
 
     const Pictures& pictures_;
     QImage image_;
+    // The digit strips and the narrow 2 in the view's own pixel format, converted once
+    // (pixel for pixel as a copy from the 1-bit strips gives them): a number is then a
+    // few row copies. Index 0 for black stones, 1 for white ones.
+    QImage digits_[2];
+    QImage narrowTwo_[2];
     QFont font_;
     int ascent_ = 0;
     // Each label rendered once onto white, as the part of the cell right of and below

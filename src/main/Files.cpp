@@ -14,6 +14,7 @@
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "main/State.h"
+#include "main/Status.h"
 
 namespace {
 
@@ -104,6 +105,7 @@ int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize])
         return IoBadContent;
     KifuRecord = KifuScratch;
 
+    const StatusBatch batch; // the box shows the last move's line only
     ResetBoard();
     ShowMoveNumbers = 1;
     Window->SetMenuChecked(MenuTick::MnuSyujyun, true);

@@ -4,6 +4,7 @@
 #include "main/Moves.h"
 #include "main/Startup.h"
 #include "main/State.h"
+#include "main/Status.h"
 
 bool AskInformation(const std::string& text)
 {
@@ -105,8 +106,9 @@ void ToggleStone(MouseButton button, CellIndex cell)
 
 void ShowStoneCounts()
 {
-    Window->SetMemo("  黒石  " + std::to_string(BlackStoneTotal) + "\n  白石  " +
-                    std::to_string(WhiteStoneTotal));
+    StatusText counts;
+    counts << "  黒石  " << BlackStoneTotal << "\n  白石  " << WhiteStoneTotal;
+    WriteStatus(counts.View());
 }
 
 void BtnkoutaiMouseClick()

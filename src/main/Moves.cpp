@@ -4,6 +4,7 @@
 #include "main/Modes.h"
 #include "main/Startup.h"
 #include "main/State.h"
+#include "main/Status.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ void ReplayMove()
 
 void BitBackAllClick()
 {
+    const StatusBatch batch;
     if (EditMode >= 1)
         while (MoveCount > 0)
             TakeBackMove();
@@ -127,6 +129,7 @@ void BitBackAllClick()
 
 void BitBack2Click()
 {
+    const StatusBatch batch;
     if (EditMode >= 1 && MoveCount >= 2) {
         TakeBackMove();
         if (MoveCount > 0)
@@ -150,6 +153,7 @@ void BitGo1Click()
 
 void BitGo2Click()
 {
+    const StatusBatch batch;
     for (int i = 0; i < 2; ++i)
         if (MoveList[MoveCount] > 0)
             ReplayMove();
@@ -157,6 +161,7 @@ void BitGo2Click()
 
 void BitGoAllClick()
 {
+    const StatusBatch batch;
     while (MoveList[MoveCount] > 0)
         ReplayMove();
 }

@@ -8,6 +8,7 @@
 #include "main/Port.h"
 #include "main/Startup.h"
 #include "main/State.h"
+#include "main/Status.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void MnuSetTaikyokuClick()
     Window->ShowSettingsDialog();
     if (SettingsResult <= 0)
         return;
+    const StatusBatch batch; // the opening's line and the mode's are one rewrite
     if (BlackStoneTotal + WhiteStoneTotal > 0)
         ResetBoard();
     if (SelectedOpening > 0 && SettingsResult == 2)

@@ -1,11 +1,10 @@
 #include "main/Startup.h"
 
-#include <string>
-
 #include "Set_Data/Set_Data.h"
 #include "main/Moves.h"
 #include "main/Port.h"
 #include "main/State.h"
+#include "main/Status.h"
 
 void DrawCell(int column, int row)
 {
@@ -65,7 +64,7 @@ void ShowMoveStatus()
         return;
     if (EditMode == ModeMoveOrder && ShowMoveNumbers == 0)
         FirstNumberedMove = MoveCount;
-    std::string line = "　" + std::to_string(MoveCount + 1) + " 手目";
-    line += SideToMove == CellBlack ? "  黒" : "  白";
-    Window->SetMemo(line);
+    StatusText line;
+    line << "　" << MoveCount + 1 << " 手目" << (SideToMove == CellBlack ? "  黒" : "  白");
+    WriteStatus(line.View());
 }

@@ -124,11 +124,16 @@ TEST_F(KifuFile, RoundTripsRebuildTheGame)
         BitGoAllClick();
         const Snapshot expected = Snapshot::Take(port);
         const int total = MoveCount;
+        const std::string line = port.memo;
 
         port.Start();
         MnuSyujyunClick(); // numbering off: opening turns it on again
+        const int memoWrites = port.memoWrites;
         Open(path);
         EXPECT_TRUE(port.errors.empty());
+        // The box is written once, with the line after the last move.
+        EXPECT_EQ(port.memoWrites - memoWrites, 1);
+        EXPECT_EQ(port.memo, line);
         const Snapshot got = Snapshot::Take(port);
         EXPECT_EQ(MoveCount, total);
         EXPECT_EQ(got.cells, expected.cells);

@@ -305,6 +305,35 @@ TEST(ForcedAnswers, AreNotGivenWhileTheOptionIsOff)
     EXPECT_EQ(Stone(9, 8), CellEmpty);
 }
 
+// A button that steps through many moves writes the status box once, at its end, with
+// the line of the last move; the box never shows the lines in between.
+TEST(NavigationButtons, WriteTheStatusBoxOnceWithTheLastLine)
+{
+    FakePort port;
+    port.Start();
+    for (int column = 1; column <= 7; ++column)
+        PressCell(column, 1 + (column % 2) * 10);
+    struct Step {
+        void (*click)();
+        int moveCount;
+        const char* line;
+        int writes;
+    };
+    const Step steps[] = {
+        {BitBack2Click, 5, "　6 手目  白", 1}, {BitBackAllClick, 0, "　1 手目  黒", 1},
+        {BitGo2Click, 2, "　3 手目  黒", 1},   {BitGoAllClick, 7, "　8 手目  白", 1},
+        {BitBack1Click, 6, "　7 手目  黒", 1}, {BitGo1Click, 7, "　8 手目  白", 1},
+        {BitGo2Click, 7, "　8 手目  白", 0},   {BitBackAllClick, 0, "　1 手目  黒", 1},
+    };
+    for (const Step& step : steps) {
+        const int before = port.memoWrites;
+        step.click();
+        EXPECT_EQ(MoveCount, step.moveCount);
+        EXPECT_EQ(port.memo, step.line);
+        EXPECT_EQ(port.memoWrites - before, step.writes) << step.line;
+    }
+}
+
 // The list has room for the 0 behind a full board.
 TEST(FullBoard, TwoHundredTwentyFiveMovesEnterTakeBackAndReplay)
 {

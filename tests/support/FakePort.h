@@ -35,7 +35,11 @@ public:
     void DrawCell(int column, int row) override;
     void DrawBoardText(int x, int y, const std::string& text) override;
     void DrawFocusRect(int left, int top, int right, int bottom) override;
-    void SetMemo(const std::string& text) override { memo = text; }
+    void SetMemo(const std::string& text) override
+    {
+        memo = text;
+        ++memoWrites;
+    }
     void SetButtonEnabled(NavButton button, bool enabled) override
     {
         buttonEnabled[button] = enabled;
@@ -56,6 +60,7 @@ public:
 
     // What the window shows.
     std::string memo;
+    int memoWrites = 0;
     std::map<NavButton, bool> buttonEnabled;
     std::map<PanelId, bool> panelVisible;
     std::map<MenuTick, bool> menuChecked;

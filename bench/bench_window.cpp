@@ -1,0 +1,135 @@
+// Commands through the real main window (offscreen, shown, as the program runs it):
+// opening a 150-move game record and replaying it, from the menu with the file and from
+// memory, and going to the end of a 225-move record. The window's repaint runs between
+// iterations, outside the measured time.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "StTaikyoku/StTaikyoku.h"
+#include "forms/FomKifu.h"
+#include "forms/Fonts.h"
+#include "main/FileIo.h"
+#include "main/Files.h"
+#include "main/KifuFile.h"
+#include "main/Moves.h"
+#include "main/Startup.h"
+#include "main/State.h"
+
+namespace {
+
+TFomKifu* window;
+std::string scratchDir;
+
+void Press(int column, int row)
+{
+    ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+}
+
+// Lets the window paint what the last command changed, untimed.
+void Repaint(benchmark::State& state)
+{
+    state.PauseTiming();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+// 150 distinct cells, row by row, without an opening.
+void Build150MoveRecord(std::uint8_t (&image)[KifuFileSize])
+{
+    KifuRecordLayout record{};
+    int n = 0;
+    for (int row = 1; row <= 15 && n < KifuMoveSlots; ++row)
+        for (int column = 1; column <= 15 && n < KifuMoveSlots; ++column)
+            record.Moves[n++] = MakeCell(column, row);
+    EncodeKifuRecord(record, image);
+}
+
+void BM_WindowOpenAndReplay150FromFile(benchmark::State& state)
+{
+    static std::uint8_t image[KifuFileSize];
+    Build150MoveRecord(image);
+    const std::string path = scratchDir + "/open150.kif";
+    if (WriteFileReplacing(path, image, KifuFileSize) != IoOk)
+        state.SkipWithError("cannot write the record");
+    window->Dialogs.fileDialog = [path](FileDialogKind, const std::string&, const std::string&,
+                                        std::string& chosen) {
+        chosen = path;
+        return true;
+    };
+    for (auto _ : state) {
+        MnuOpenClick();
+        Repaint(state);
+    }
+    window->Dialogs.fileDialog = nullptr;
+    if (MoveCount != KifuMoveSlots)
+        state.SkipWithError("the record did not open");
+    unlink(path.c_str());
+}
+BENCHMARK(BM_WindowOpenAndReplay150FromFile)->Unit(benchmark::kMicrosecond);
+
+void BM_WindowOpenAndReplay150FromMemory(benchmark::State& state)
+{
+    static std::uint8_t image[KifuFileSize];
+    Build150MoveRecord(image);
+    for (auto _ : state) {
+        OpenKifuImage(image);
+        Repaint(state);
+    }
+    if (MoveCount != KifuMoveSlots)
+        state.SkipWithError("the record did not open");
+}
+BENCHMARK(BM_WindowOpenAndReplay150FromMemory)->Unit(benchmark::kMicrosecond);
+
+// From the first move to the 225th with the forward-to-the-end button.
+void BM_WindowGoToEnd225(benchmark::State& state)
+{
+    FormCreate();
+    for (int row = 1; row <= 15; ++row)
+        for (int column = 1; column <= 15; ++column)
+            Press(column, row);
+    for (auto _ : state) {
+        state.PauseTiming();
+        BitBackAllClick();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        BitGoAllClick();
+        Repaint(state);
+    }
+    if (MoveCount != 225)
+        state.SkipWithError("the record did not replay");
+}
+BENCHMARK(BM_WindowGoToEnd225)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        return 1;
+    scratchDir = pattern;
+    auto main = std::make_unique<TFomKifu>();
+    window = main.get();
+    Set_Taikyoku = new TSet_Taikyoku(window);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    main.reset();
+    Set_Taikyoku = nullptr;
+    rmdir(scratchDir.c_str());
+    return 0;
+}
