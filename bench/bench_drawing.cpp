@@ -4,13 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "GtRen/Board.h"
 #include "Set_Data/Set_Data.h"
 #include "drawing/BoardView.h"
 #include "drawing/ExportPicture.h"
+#include "main/FileIo.h"
 #include "main/State.h"
 
 namespace {
@@ -90,9 +93,11 @@ void BM_ExportBuildAndWriteFullGame(benchmark::State& state)
     FullGame();
     ExportPicture picture;
     const std::string path = "/tmp/korvane-bench-export.bmp";
+    std::vector<std::uint8_t> bytes;
     for (auto _ : state) {
         picture.Build(1, 1, BoardLines, BoardLines);
-        if (picture.Write(path) != PictureWrite::Written)
+        if (!picture.Encode(PictureFormat::Bmp, bytes) ||
+            WriteWholeFile(path, bytes.data(), bytes.size()) != IoOk)
             state.SkipWithError("cannot write the picture");
     }
     std::remove(path.c_str());

@@ -65,7 +65,7 @@ void BM_OpenAndReplay150FromFile(benchmark::State& state)
     static std::uint8_t image[KifuFileSize];
     Build150MoveRecord(image);
     port->path = scratchDir + "/open150.kif";
-    if (WriteFileReplacing(port->path, image, KifuFileSize) != IoOk)
+    if (WriteWholeFile(port->path, image, KifuFileSize) != IoOk)
         state.SkipWithError("cannot write the record");
     for (auto _ : state)
         MnuOpenClick();

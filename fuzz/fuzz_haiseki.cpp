@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StartFuzzGame();
     static FuzzState before, after;
     before.Take();
-    const int code = OpenHaisekiImage(image);
+    const IoCode code = OpenHaisekiImage(image);
     if (code != IoOk) {
         after.Take();
         if (code != IoBadContent || !(after == before))

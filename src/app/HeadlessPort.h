@@ -29,10 +29,7 @@ public:
     void ShowSettingsDialog() override {}
     void CloseMainWindow() override {}
     void BuildExportPicture(int, int, int, int) override {}
-    PictureWrite WriteExportPicture(const std::string&) override
-    {
-        return PictureWrite::WriteFailed;
-    }
+    bool EncodeExportPicture(PictureFormat, std::vector<std::uint8_t>&) override { return false; }
 
     // The file that the next error is about.
     QString currentFile;

@@ -127,7 +127,12 @@ void ExportPicture::DrawLetter(int dx, int dy, int label)
                      QString::fromUtf8(LetterLabels[label]));
 }
 
-PictureWrite ExportPicture::Write(const std::string& path) const
+bool ExportPicture::Encode(PictureFormat format, std::vector<std::uint8_t>& bytes) const
 {
-    return WriteMonoBmp(image_, path);
+    switch (format) {
+    case PictureFormat::Bmp:
+        bytes = EncodeMonoBmp(image_);
+        return true;
+    }
+    return false;
 }

@@ -3,7 +3,8 @@
 
 #include <QFont>
 #include <QImage>
-#include <string>
+#include <cstdint>
+#include <vector>
 
 #include "main/Port.h"
 
@@ -18,8 +19,8 @@ public:
     // draws the cells' contents.
     void Build(int left, int top, int right, int bottom);
     void DrawExportCells(int left, int top, int right, int bottom);
-    // 1 bit per pixel, colour table black then white.
-    PictureWrite Write(const std::string& path) const;
+    // The whole file in `format`: a BMP at 1 bit per pixel, colour table black then white.
+    bool Encode(PictureFormat format, std::vector<std::uint8_t>& bytes) const;
 
     static constexpr int CellSize = 25;
     static constexpr int LetterHeight = 23;

@@ -1,9 +1,5 @@
 #include "drawing/MonoBmp.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 namespace {
 
 constexpr std::uint32_t FileHeaderSize = 14;
@@ -21,12 +17,6 @@ void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value)
 {
     Put16(out, at, value & 0xffffu);
     Put16(out, at + 2, value >> 16);
-}
-
-bool WriteAll(QIODevice& file, const std::vector<std::uint8_t>& bytes)
-{
-    const auto size = static_cast<qint64>(bytes.size());
-    return file.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
 }
 
 } // namespace
@@ -70,31 +60,4 @@ std::vector<std::uint8_t> EncodeMonoBmp(const QImage& image)
                 row[x >> 3] |= static_cast<std::uint8_t>(0x80u >> (x & 7));
     }
     return out;
-}
-
-PictureWrite WriteMonoBmp(const QImage& image, const std::string& path)
-{
-    if (path.empty())
-        return PictureWrite::CannotCreate;
-    const std::vector<std::uint8_t> bytes = EncodeMonoBmp(image);
-    const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
-    if (info.exists() && !info.isFile()) {
-        // Not a regular file (a device, a pipe): a temporary file renamed over it would
-        // replace the device itself, so write straight into it.
-        QFile file(name);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-            return PictureWrite::CannotCreate;
-        return WriteAll(file, bytes) ? PictureWrite::Written : PictureWrite::WriteFailed;
-    }
-    QSaveFile file(name);
-    // A folder that allows no temporary file beside the target still gets its picture.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return PictureWrite::CannotCreate;
-    if (!WriteAll(file, bytes)) {
-        file.cancelWriting();
-        return PictureWrite::WriteFailed;
-    }
-    return file.commit() ? PictureWrite::Written : PictureWrite::WriteFailed;
 }

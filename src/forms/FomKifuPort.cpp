@@ -150,7 +150,7 @@ void TFomKifu::BuildExportPicture(int left, int top, int right, int bottom)
     exportPicture_.Build(left, top, right, bottom);
 }
 
-PictureWrite TFomKifu::WriteExportPicture(const std::string& path)
+bool TFomKifu::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
 {
-    return exportPicture_.Write(path);
+    return exportPicture_.Encode(format, bytes);
 }

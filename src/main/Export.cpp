@@ -1,8 +1,11 @@
 #include "main/Export.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "main/FileIo.h"
 #include "main/Files.h"
 #include "main/Port.h"
 #include "main/State.h"
@@ -10,8 +13,21 @@
 namespace {
 
 constexpr int ViewCell = 34;
-constexpr const char* PictureFileName = ".bmp";
-constexpr const char* PictureFilter = "画像データ(*.bmp)|*.bmp";
+
+// What the save dialog proposes for each picture format.
+struct PictureFileKind {
+    const char* fileName;
+    const char* filter;
+};
+
+PictureFileKind FileKindOf(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Bmp:
+        break;
+    }
+    return {".bmp", "画像データ(*.bmp)|*.bmp"};
+}
 
 // The focus rectangle now on the board view, remembered as drawn: removing it redraws
 // exactly these corners even if a second press has moved the drag's start meanwhile.
@@ -36,27 +52,33 @@ int CellOf(int pixel)
     return std::clamp(pixel / ViewCell + 1, 1, BoardLines);
 }
 
+// The picture encoded in memory, then written by the file step that every file takes.
 // Returns false only when the file could not be written.
-bool SavePicture()
+bool WritePicture(PictureFormat format, const std::string& path)
 {
+    std::vector<std::uint8_t> bytes;
+    // A picture that cannot be encoded fails as its writing would.
+    WriteStage stage = WriteStage::Write;
+    if (Window->EncodeExportPicture(format, bytes) &&
+        WriteWholeFile(path, bytes.data(), bytes.size(), &stage) == IoOk)
+        return true;
+    if (stage == WriteStage::Create)
+        Window->ShowErrorBox(WithErrorPeriod("ファイル " + path + " を作成できません"));
+    else
+        Window->ShowErrorBox(WithErrorPeriod("ストリームへの書き込みエラー"));
+    return false;
+}
+
+// Returns false only when the file could not be written.
+bool SavePicture(PictureFormat format = PictureFormat::Bmp)
+{
+    const PictureFileKind kind = FileKindOf(format);
     Window->SetPanelVisible(PanelId::ImgGazouBan, true);
     bool written = true;
     std::string chosen;
-    if (Window->RunFileDialog(FileDialogKind::Save, PictureFileName, PictureFilter, chosen) &&
-        ConfirmOverwrite(chosen) == 0) {
-        switch (Window->WriteExportPicture(chosen)) {
-        case PictureWrite::Written:
-            break;
-        case PictureWrite::CannotCreate:
-            Window->ShowErrorBox(WithErrorPeriod("ファイル " + chosen + " を作成できません"));
-            written = false;
-            break;
-        case PictureWrite::WriteFailed:
-            Window->ShowErrorBox(WithErrorPeriod("ストリームへの書き込みエラー"));
-            written = false;
-            break;
-        }
-    }
+    if (Window->RunFileDialog(FileDialogKind::Save, kind.fileName, kind.filter, chosen) &&
+        ConfirmOverwrite(chosen) == 0)
+        written = WritePicture(format, chosen);
     // Hidden after a failure too: a picture left over the board would hide the game.
     Window->SetPanelVisible(PanelId::ImgGazouBan, false);
     return written;

@@ -3,7 +3,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
+#include <ctime>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,13 +12,41 @@
 
 namespace {
 
+// As many hops as the kernel follows before it reports a loop.
+constexpr int MaxLinkHops = 40;
+// Old bytes larger than this are not kept for putting back after a failed write in place.
+constexpr off_t MaxKeptBytes = 64 << 20;
+
+int RealOpenAt(int folder, const char* name, int flags, mode_t mode)
+{
+    return openat(folder, name, flags, mode);
+}
+
+int RealOpen(const char* path, int flags)
+{
+    return open(path, flags);
+}
+
+const WriteStepCalls RealCalls = {RealOpenAt,  RealOpen, ::write,  ::fsync,
+                                  ::ftruncate, ::close,  ::linkat, ::renameat};
+
+IoCode Fail(int error, const std::string& path)
+{
+    return IoCodeFromErrno(SystemError{error}, path);
+}
+
 std::string ParentFolder(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
+    if (slash == std::string::npos)
         return ".";
-    }
     return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string LastName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool FolderExists(const std::string& path)
@@ -26,100 +55,330 @@ bool FolderExists(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Writes everything, retrying interrupted and partial writes. A call that fails
-// after part of the data went out is a short write.
-int WriteAll(int fd, const std::uint8_t* data, std::size_t size, const std::string& path)
+// After close() the descriptor is gone even when it reports EINTR; that is no failure.
+int CloseChecked(int fd)
+{
+    return WriteStepSystem.close(fd) == 0 || errno == EINTR ? 0 : errno;
+}
+
+// Writes everything, retrying interrupted and partial writes. Returns 0, an errno, or
+// -1 for a short write: part of the data went out and the rest could not follow.
+int WriteAll(int fd, const std::uint8_t* data, std::size_t size)
 {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR) {
+        const ssize_t n = WriteStepSystem.write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR)
             continue;
-        }
-        if (n < 0) {
-            return done > 0 ? IoShortWrite : IoCodeFromErrno(errno, path);
-        }
-        if (n == 0) {
-            return IoShortWrite;
-        }
+        if (n < 0)
+            return done > 0 ? -1 : errno;
+        if (n == 0)
+            return -1;
         done += static_cast<std::size_t>(n);
     }
+    return 0;
+}
+
+IoCode WriteFailure(int result, const std::string& path)
+{
+    return result == -1 ? IoShortWrite : Fail(result, path);
+}
+
+// The file a path names once symbolic links on its last part are followed, as
+// opening it would follow them; what lies there, if anything.
+struct Target {
+    std::string path;
+    bool exists = false;
+    struct stat st {};
+};
+
+int ResolveTarget(const std::string& path, Target& target)
+{
+    std::string current = path;
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (lstat(current.c_str(), &st) != 0) {
+            if (errno != ENOENT)
+                return errno;
+            // Nothing there, or a link to nothing: the name at the end is created.
+            target.path = current;
+            target.exists = false;
+            return 0;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            target.path = current;
+            target.exists = true;
+            target.st = st;
+            return 0;
+        }
+        if (hops == MaxLinkHops)
+            return ELOOP;
+        std::vector<char> text(PATH_MAX + 1);
+        const ssize_t n = readlink(current.c_str(), text.data(), text.size());
+        if (n < 0)
+            return errno;
+        if (static_cast<std::size_t>(n) >= text.size())
+            return ENAMETOOLONG;
+        const std::string to(text.data(), static_cast<std::size_t>(n));
+        // A relative link is read from the folder that holds it.
+        current = !to.empty() && to[0] == '/' ? to : ParentFolder(current) + "/" + to;
+    }
+}
+
+// Replacing needs a new name in the folder; renaming over another user's file in a
+// folder with the sticky bit is refused as well.
+bool FolderTakesNewFile(const std::string& folder, const struct stat& file)
+{
+    if (faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+        return false;
+    struct stat st {};
+    if (stat(folder.c_str(), &st) != 0)
+        return false;
+    const uid_t me = geteuid();
+    return !(st.st_mode & S_ISVTX) || me == 0 || file.st_uid == me || st.st_uid == me;
+}
+
+// Restores what a failed write in place changed, as far as the disk lets it.
+void PutBack(int fd, const std::vector<std::uint8_t>& old)
+{
+    if (lseek(fd, 0, SEEK_SET) != 0 || WriteAll(fd, old.data(), old.size()) != 0)
+        return;
+    if (WriteStepSystem.truncate(fd, static_cast<off_t>(old.size())) == 0)
+        WriteStepSystem.sync(fd);
+}
+
+// Overwrites without truncating first, so a crash leaves the old or the new record and
+// never an empty file, and every hard link sees the new content. A device or a pipe is
+// written as it is; a pipe without a reader is an error, never a wait.
+IoCode WriteInPlace(const Target& target, const std::uint8_t* data, std::size_t size,
+                    WriteStage& stage)
+{
+    const bool regular = S_ISREG(target.st.st_mode);
+    const int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW;
+    // Read access only to keep the old bytes; a pipe opened for reading would never fail.
+    int fd = regular ? WriteStepSystem.openTarget(target.path.c_str(), O_RDWR | flags) : -1;
+    if (fd < 0)
+        fd = WriteStepSystem.openTarget(target.path.c_str(), O_WRONLY | flags);
+    if (fd < 0)
+        return Fail(errno, target.path);
+    stage = WriteStage::Write;
+
+    std::vector<std::uint8_t> old;
+    bool keptOld = false;
+    if (regular && target.st.st_size <= MaxKeptBytes) {
+        old.resize(static_cast<std::size_t>(target.st.st_size));
+        keptOld = pread(fd, old.data(), old.size(), 0) == static_cast<ssize_t>(old.size());
+    }
+    int result = 0;
+    if (regular && static_cast<off_t>(size) > target.st.st_size &&
+        fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0 &&
+        (errno == ENOSPC || errno == EDQUOT)) {
+        // A longer record claims its room first: a full disk stops it before any byte changes.
+        result = errno;
+    }
+    bool touched = false;
+    if (result == 0) {
+        touched = true;
+        result = WriteAll(fd, data, size);
+    }
+    if (regular && result == 0 && WriteStepSystem.truncate(fd, static_cast<off_t>(size)) != 0)
+        result = errno;
+    if (regular && result == 0 && WriteStepSystem.sync(fd) != 0)
+        result = errno;
+    if (result != 0 && touched && keptOld)
+        PutBack(fd, old);
+    const int closed = CloseChecked(fd);
+    if (result == 0)
+        result = closed;
+    return result == 0 ? IoOk : WriteFailure(result, target.path);
+}
+
+// Temporary names are short, so they fit any file system's name limit however long
+// the target's name is.
+std::string TemporaryName()
+{
+    static unsigned counter = 0;
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned long long seed = static_cast<unsigned long long>(getpid()) * 1000003u +
+                              static_cast<unsigned long long>(std::time(nullptr)) * 7919u +
+                              ++counter * 104729u;
+    std::string name = ".korvane";
+    for (int i = 0; i < 6; ++i) {
+        name += letters[seed % 36];
+        seed /= 36;
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+    }
+    return name;
+}
+
+int OpenNamedTemporary(int folder, mode_t mode, std::string& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = TemporaryName();
+        const int fd = WriteStepSystem.openTemporary(
+            folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Links the unnamed file under a temporary name, for a rename over the target.
+int LinkUnderTemporaryName(const std::string& self, int folder, std::string& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = TemporaryName();
+        if (WriteStepSystem.link(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) ==
+            0)
+            return 0;
+        if (errno != EEXIST)
+            break;
+    }
+    name.clear();
+    return errno;
+}
+
+bool UnnamedFilesWork()
+{
+    // Naming an unnamed file goes through its /proc entry.
+    static const bool available = access("/proc/self/fd", X_OK) == 0;
+    return available;
+}
+
+// The replaced file's owner and group where we may set them (chown clears the set-id
+// bits, so it comes first), then its mode.
+int KeepOwnerAndMode(int fd, const struct stat& old)
+{
+    if (old.st_uid != geteuid() || old.st_gid != getegid()) {
+        if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, -1, old.st_gid) != 0) {
+            // Not ours to give: the new file stays ours, as any new file would be.
+        }
+    }
+    return fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+IoCode ReplaceInFolder(int folder, bool canSyncFolder, const Target& target,
+                       const std::string& name, const std::uint8_t* data, std::size_t size,
+                       WriteStage& stage)
+{
+    // A new file takes the usual mode (and the folder's default permissions); a
+    // replacement starts private and takes the old file's mode once it is ours.
+    const mode_t createMode = target.exists ? 0600 : 0666;
+    int fd = -1;
+    std::string tempName;
+    if (UnnamedFilesWork()) {
+        fd = WriteStepSystem.openTemporary(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC,
+                                           createMode);
+        // Only a file system without unnamed files moves on to a named one.
+        if (fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return Fail(errno, target.path);
+    }
+    const bool named = fd < 0;
+    if (named) {
+        fd = OpenNamedTemporary(folder, createMode, tempName);
+        if (fd < 0)
+            return Fail(errno, target.path);
+    }
+    stage = WriteStage::Write;
+
+    int result = target.exists ? KeepOwnerAndMode(fd, target.st) : 0;
+    if (result == 0)
+        result = WriteAll(fd, data, size);
+    if (result == 0 && WriteStepSystem.sync(fd) != 0)
+        result = errno;
+
+    // The file gets a name only once it is complete and on disk.
+    std::string linked; // a name the new file has and must lose on failure
+    if (!named && result == 0) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        if (!target.exists) {
+            if (WriteStepSystem.link(AT_FDCWD, self.c_str(), folder, name.c_str(),
+                                     AT_SYMLINK_FOLLOW) == 0)
+                linked = name;
+            else
+                result = errno;
+        } else {
+            result = LinkUnderTemporaryName(self, folder, tempName);
+            linked = tempName;
+        }
+    } else if (named) {
+        linked = tempName;
+    }
+    const int closed = CloseChecked(fd);
+    if (result == 0)
+        result = closed;
+    if (result == 0 && linked != name &&
+        WriteStepSystem.rename(folder, linked.c_str(), folder, name.c_str()) != 0)
+        result = errno;
+    if (result != 0) {
+        if (!linked.empty())
+            unlinkat(folder, linked.c_str(), 0);
+        return WriteFailure(result, target.path);
+    }
+    // The new name survives a power cut only once the folder is on disk too. Some file
+    // systems cannot sync a folder at all (EINVAL); that is no failure of the save.
+    if (canSyncFolder && WriteStepSystem.sync(folder) != 0 && errno != EINVAL)
+        return Fail(errno, target.path);
     return IoOk;
 }
 
-int CloseChecked(int fd, const std::string& path)
+IoCode Replace(const Target& target, const std::string& folderPath, const std::string& name,
+               const std::uint8_t* data, std::size_t size, WriteStage& stage)
 {
-    // After close() the descriptor is gone even on EINTR; do not retry.
-    return close(fd) == 0 || errno == EINTR ? IoOk : IoCodeFromErrno(errno, path);
-}
-
-// For something that exists and is not a regular file (a device, a pipe): there
-// is nothing to keep whole and no rename may replace it.
-int WriteInPlace(const std::string& path, const std::uint8_t* data, std::size_t size)
-{
-    const int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return IoCodeFromErrno(errno, path);
-    }
-    const int code = WriteAll(fd, data, size, path);
-    const int closed = CloseChecked(fd, path);
-    return code != IoOk ? code : closed;
-}
-
-mode_t NewFileMode()
-{
-    // umask can only be read by setting it; the program has one thread.
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// Writes a temporary file in the target's folder and renames it over the target,
-// so the target holds either its old content or the whole new content.
-int ReplaceAtomically(const std::string& target, const std::uint8_t* data, std::size_t size,
-                      mode_t mode, const struct stat* old)
-{
-    std::string temp = ParentFolder(target) + "/.korvane-XXXXXX";
-    const int fd = mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return IoCodeFromErrno(errno, target);
-    }
-    int code = fchmod(fd, mode) == 0 ? IoOk : IoCodeFromErrno(errno, target);
-    if (code == IoOk && old != nullptr) {
-        // Keeps the owner when we may (root replacing another user's file).
-        if (fchown(fd, old->st_uid, old->st_gid) != 0) {
-            // Not ours to give away; the file simply becomes ours.
-        }
-    }
-    if (code == IoOk) {
-        code = WriteAll(fd, data, size, target);
-    }
-    if (code == IoOk && fsync(fd) != 0) {
-        code = IoCodeFromErrno(errno, target);
-    }
-    const int closed = CloseChecked(fd, target);
-    if (code == IoOk) {
-        code = closed;
-    }
-    if (code == IoOk && rename(temp.c_str(), target.c_str()) != 0) {
-        code = IoCodeFromErrno(errno, target);
-    }
-    if (code != IoOk) {
-        unlink(temp.c_str());
-    }
+    int folder = open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A folder we may write but not list still takes the file; it cannot be synced.
+    const bool canSyncFolder = folder >= 0;
+    if (folder < 0 && errno == EACCES)
+        folder = open(folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return Fail(errno, target.path);
+    const IoCode code = ReplaceInFolder(folder, canSyncFolder, target, name, data, size, stage);
+    // Nothing was written through the folder's descriptor; its close cannot lose data.
+    close(folder);
     return code;
+}
+
+IoCode WriteSteps(const std::string& path, const std::uint8_t* data, std::size_t size,
+                  WriteStage& stage)
+{
+    Target target;
+    if (const int error = ResolveTarget(path, target))
+        return Fail(error, path);
+    const std::string name = LastName(target.path);
+    if (name.empty() || name == "." || name == ".." ||
+        (target.exists && S_ISDIR(target.st.st_mode)))
+        return Fail(EISDIR, target.path);
+    if (target.exists && !S_ISREG(target.st.st_mode))
+        return WriteInPlace(target, data, size, stage);
+    const std::string folder = ParentFolder(target.path);
+    if (target.exists) {
+        // A file that could not be opened for writing is not replaced behind its back.
+        if (faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0)
+            return Fail(errno, target.path);
+        if (target.st.st_nlink > 1 || !FolderTakesNewFile(folder, target.st))
+            return WriteInPlace(target, data, size, stage);
+    }
+    return Replace(target, folder, name, data, size, stage);
 }
 
 } // namespace
 
-int IoCodeFromErrno(int error, const std::string& path)
+WriteStepCalls WriteStepSystem = RealCalls;
+
+void ResetWriteStepCalls()
 {
-    switch (error) {
+    WriteStepSystem = RealCalls;
+}
+
+IoCode IoCodeFromErrno(SystemError error, const std::string& path)
+{
+    const int e = static_cast<int>(error);
+    switch (e) {
     case 0:
         return IoOk;
     case ENOENT:
-        // A missing folder on the way is a bad path, as on the system the codes
-        // come from; only a missing file in an existing folder is "not found".
+        // A missing folder on the way is a bad path, as on the system the codes come
+        // from; only a missing file in an existing folder is "not found".
         return !path.empty() && !FolderExists(ParentFolder(path)) ? IoBadFileName : IoFileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
@@ -134,35 +393,38 @@ int IoCodeFromErrno(int error, const std::string& path)
     case EROFS:
         return IoAccessDenied;
     case ENOSPC:
+    case EDQUOT:
         return IoShortWrite;
     default:
-        return error;
+        return IoOtherError(e);
     }
 }
 
-std::string IoErrorMessage(int code)
+std::string IoErrorMessage(IoCode code)
 {
-    switch (code) {
-    case IoFileNotFound:
+    switch (code.kind) {
+    case IoKind::Ok:
+        return std::string();
+    case IoKind::FileNotFound:
         return "ファイルが見つかりません";
-    case IoBadFileName:
+    case IoKind::BadFileName:
         return "不正なファイル名です";
-    case IoTooManyOpenFiles:
+    case IoKind::TooManyOpenFiles:
         return "オープンしたファイルが多すぎます";
-    case IoAccessDenied:
+    case IoKind::AccessDenied:
         return "ファイルへのアクセスが拒否されました";
-    case IoShortRead:
+    case IoKind::ShortRead:
         return "ファイルの末尾以降を読み込みました";
-    case IoShortWrite:
+    case IoKind::ShortWrite:
         return "ディスクがいっぱいです";
-    case IoBadContent:
+    case IoKind::BadContent:
         return "ファイルの内容が正しくありません";
-    default: {
-        char text[48];
-        std::snprintf(text, sizeof text, "I/O エラー (%d)", code);
-        return text;
+    case IoKind::OtherSystemError:
+        break;
     }
-    }
+    char text[48];
+    std::snprintf(text, sizeof text, "I/O エラー (%d)", code.systemError);
+    return text;
 }
 
 bool FileExists(const std::string& path)
@@ -171,23 +433,21 @@ bool FileExists(const std::string& path)
     return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-int ReadFileExact(const std::string& path, std::uint8_t* buffer, std::size_t size)
+IoCode ReadFileExact(const std::string& path, std::uint8_t* buffer, std::size_t size)
 {
     // Non-blocking, so a pipe without a writer ends as a short read instead of
     // hanging the window; regular files ignore the flag.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return IoCodeFromErrno(errno, path);
-    }
+    if (fd < 0)
+        return Fail(errno, path);
     std::size_t done = 0;
-    int code = IoOk;
+    IoCode code = IoOk;
     while (done < size) {
         const ssize_t n = read(fd, buffer + done, size - done);
-        if (n < 0 && errno == EINTR) {
+        if (n < 0 && errno == EINTR)
             continue;
-        }
         if (n < 0) {
-            code = IoCodeFromErrno(errno, path);
+            code = Fail(errno, path);
             break;
         }
         if (n == 0) {
@@ -196,35 +456,18 @@ int ReadFileExact(const std::string& path, std::uint8_t* buffer, std::size_t siz
         }
         done += static_cast<std::size_t>(n);
     }
-    const int closed = CloseChecked(fd, path);
-    return code != IoOk ? code : closed;
+    const bool closed = close(fd) == 0 || errno == EINTR;
+    if (code == IoOk && !closed)
+        code = Fail(errno, path);
+    return code;
 }
 
-int WriteFileReplacing(const std::string& path, const std::uint8_t* data, std::size_t size)
+IoCode WriteWholeFile(const std::string& path, const std::uint8_t* data, std::size_t size,
+                      WriteStage* failedAt)
 {
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0) {
-        // Nothing there yet (or the path is bad, which creating the temporary
-        // file reports): the name appears only with its whole content.
-        return ReplaceAtomically(path, data, size, NewFileMode(), nullptr);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return WriteInPlace(path, data, size);
-    }
-    // A link is followed: the file it names is replaced, the link stays.
-    char real[PATH_MAX];
-    if (realpath(path.c_str(), real) == nullptr) {
-        return IoCodeFromErrno(errno, path);
-    }
-    // Truncating a read-only file fails; replacing it by rename would not.
-    if (access(real, W_OK) != 0) {
-        return IoCodeFromErrno(errno, path);
-    }
-    const int code = ReplaceAtomically(real, data, size, st.st_mode & 07777, &st);
-    if (code == IoAccessDenied) {
-        // A writable file in a folder we may not add to: truncating it in place is
-        // the only way left, and what the user asked for.
-        return WriteInPlace(real, data, size);
-    }
+    WriteStage stage = WriteStage::Create;
+    const IoCode code = WriteSteps(path, data, size, stage);
+    if (failedAt != nullptr)
+        *failedAt = stage;
     return code;
 }

@@ -53,6 +53,25 @@ std::uint32_t LastCodePoint(const std::string& text)
 
 } // namespace
 
+std::string FileNamePart(const std::string& name)
+{
+    // A "/" would lead the proposed name into another folder, and a control character
+    // has no place in a file name; the stored name keeps both.
+    std::string part = name;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        const auto c = static_cast<unsigned char>(part[i]);
+        if (c == '/' || c < 0x20 || c == 0x7F) {
+            part[i] = '_';
+        } else if (c == 0xC2 && i + 1 < part.size() &&
+                   static_cast<unsigned char>(part[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(part[i + 1]) <= 0x9F) {
+            // U+0080 to U+009F, the second set of control characters.
+            part.replace(i, 2, "_");
+        }
+    }
+    return part;
+}
+
 std::string WithErrorPeriod(const std::string& message)
 {
     if (!message.empty() && LastCodePoint(message) > '.')
@@ -60,7 +79,7 @@ std::string WithErrorPeriod(const std::string& message)
     return message;
 }
 
-void ShowIoError(int code)
+void ShowIoError(IoCode code)
 {
     Window->ShowErrorBox(WithErrorPeriod(IoErrorMessage(code)));
 }
@@ -85,20 +104,20 @@ void MnuSaveAsClick()
         return;
     StoreMoves(KifuRecord, MoveList, length);
 
-    const std::string proposed =
-        NameText(GameInfo.BlackName) + "-" + NameText(GameInfo.WhiteName) + ".kif";
+    const std::string proposed = FileNamePart(NameText(GameInfo.BlackName)) + "-" +
+                                 FileNamePart(NameText(GameInfo.WhiteName)) + ".kif";
     std::string path;
     if (!Window->RunFileDialog(FileDialogKind::Save, proposed, KifuFilter, path))
         return;
     if (ConfirmOverwrite(path) == 1)
         return;
     EncodeKifuRecord(KifuRecord, KifuBytes);
-    const int code = WriteFileReplacing(path, KifuBytes, KifuFileSize);
+    const IoCode code = WriteWholeFile(path, KifuBytes, KifuFileSize);
     if (code != IoOk)
         ShowIoError(code);
 }
 
-int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize])
+IoCode OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize])
 {
     // Checked whole before anything changes, so a refused file leaves the game.
     if (!DecodeKifuRecord(bytes, KifuScratch))
@@ -123,10 +142,10 @@ int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize])
     return IoOk;
 }
 
-int OpenKifuPath(const std::string& path)
+IoCode OpenKifuPath(const std::string& path)
 {
     // Read into scratch: a failed or short read leaves the game as it was.
-    int code = ReadFileExact(path, KifuBytes, KifuFileSize);
+    IoCode code = ReadFileExact(path, KifuBytes, KifuFileSize);
     if (code == IoOk)
         code = OpenKifuImage(KifuBytes);
     if (code != IoOk)
@@ -150,12 +169,12 @@ void MnuHaisekiSaveClick()
         return;
     if (ConfirmOverwrite(path) == 1)
         return;
-    const int code = WriteFileReplacing(path, HaisekiBuffer, HaisekiFileSize);
+    const IoCode code = WriteWholeFile(path, HaisekiBuffer, HaisekiFileSize);
     if (code != IoOk)
         ShowIoError(code);
 }
 
-int OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize])
+IoCode OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize])
 {
     static BoardColours colours;
     if (!UnpackBoard(bytes, colours))
@@ -179,9 +198,9 @@ int OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize])
     return IoOk;
 }
 
-int OpenHaisekiPath(const std::string& path)
+IoCode OpenHaisekiPath(const std::string& path)
 {
-    int code = ReadFileExact(path, HaisekiBuffer, HaisekiFileSize);
+    IoCode code = ReadFileExact(path, HaisekiBuffer, HaisekiFileSize);
     if (code == IoOk)
         code = OpenHaisekiImage(HaisekiBuffer);
     if (code != IoOk)
@@ -219,7 +238,7 @@ OpenedKind KindOfFile(const std::string& path)
     return OpenedKind::Unknown;
 }
 
-int OpenPath(const std::string& path)
+IoCode OpenPath(const std::string& path)
 {
     switch (KindOfFile(path)) {
     case OpenedKind::Kifu:
@@ -231,7 +250,7 @@ int OpenPath(const std::string& path)
     }
     // Neither by name nor by size one of ours: a file that can be read is not a record.
     std::uint8_t first = 0;
-    int code = ReadFileExact(path, &first, 1);
+    IoCode code = ReadFileExact(path, &first, 1);
     if (code == IoOk || code == IoShortRead)
         code = IoBadContent;
     ShowIoError(code);

@@ -4,16 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include "main/FileIo.h"
 #include "main/HaisekiFile.h"
 #include "main/KifuFile.h"
 
 // 0: go on with the save; 1: stop (an existing file is not to be replaced).
 int ConfirmOverwrite(const std::string& fileName);
 // The error box with the message of an input/output failure code.
-void ShowIoError(int code);
+void ShowIoError(IoCode code);
 // The error box's rule: a "." is added when the message's last character comes
 // after "." in code-point order.
 std::string WithErrorPeriod(const std::string& message);
+// A player's name as part of a proposed file name: "/" and control characters become "_".
+std::string FileNamePart(const std::string& name);
 
 void MnuSaveAsClick();
 void MnuOpenClick();
@@ -23,16 +26,16 @@ void MnuHaisekiOpenClick();
 // The steps of opening after the read, for a file image already in memory: check
 // it and, if it holds a record, rebuild the game or the position from it. Return
 // IoOk, or IoBadContent with nothing changed; neither shows the error box.
-int OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize]);
-int OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize]);
+IoCode OpenKifuImage(const std::uint8_t (&bytes)[KifuFileSize]);
+IoCode OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize]);
 
 // The menu's open after its dialog, for a path given some other way (command line,
 // a dropped file): read, check, rebuild, or the error box and nothing changed.
-int OpenKifuPath(const std::string& path);
-int OpenHaisekiPath(const std::string& path);
+IoCode OpenKifuPath(const std::string& path);
+IoCode OpenHaisekiPath(const std::string& path);
 
 enum class OpenedKind { Kifu, Haiseki, Unknown };
 // By the extension (any case), else by the size of one record of either format.
 OpenedKind KindOfFile(const std::string& path);
 // Opens a game record or a stone placement, whichever KindOfFile finds.
-int OpenPath(const std::string& path);
+IoCode OpenPath(const std::string& path);

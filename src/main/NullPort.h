@@ -26,5 +26,5 @@ public:
     void ShowSettingsDialog() override {}
     void CloseMainWindow() override {}
     void BuildExportPicture(int, int, int, int) override {}
-    PictureWrite WriteExportPicture(const std::string&) override { return PictureWrite::Written; }
+    bool EncodeExportPicture(PictureFormat, std::vector<std::uint8_t>&) override { return false; }
 };

@@ -2,7 +2,9 @@
 // widgets; tests implement it with a scripted fake.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
 enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
@@ -20,8 +22,8 @@ enum class QuestionKind { Information, Confirmation };
 // The close box of a question answers Cancel.
 enum class Answer { Ok, Cancel, Yes, No };
 enum class FileDialogKind { Open, Save };
-// Outcome of writing the export picture.
-enum class PictureWrite { Written, CannotCreate, WriteFailed };
+// The file formats the export picture can be encoded in.
+enum class PictureFormat { Bmp };
 
 class WindowPort {
 public:
@@ -59,7 +61,9 @@ public:
 
     // Export picture: cleared and sized for the cells, cut from GazouBan and filled.
     virtual void BuildExportPicture(int left, int top, int right, int bottom) = 0;
-    virtual PictureWrite WriteExportPicture(const std::string& path) = 0;
+    // The whole file of the export picture in `format`, in memory; the logic writes it.
+    // False when the picture cannot be encoded.
+    virtual bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) = 0;
 };
 
 // The window the logic talks to; set once at start-up (or by a test).

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
-#include <filesystem>
-#include <fstream>
 
 #include "DrawingFixture.h"
 #include "drawing/DigitGlyphs.h"
@@ -271,30 +269,15 @@ TEST(MonoBmp, HeadersPaletteAndRowsAreThoseOfAStandardOneBitBitmap)
     EXPECT_EQ(Rgb(back, 99, 2), InkColour);
 }
 
-TEST(MonoBmp, WriteReportsWhetherTheFileCouldBeCreatedOrWritten)
+// The window hands the logic the picture as the encoder's bytes; the logic writes them.
+TEST(MonoBmp, TheExportPictureEncodesAsItsOneBitBitmap)
 {
-    ScratchDir dir;
-    QImage image(30, 20, QImage::Format_RGB32);
-    image.fill(PaperColour);
-    image.setPixel(3, 4, InkColour);
-
-    const std::string path = dir.File("board.bmp");
-    {
-        std::ofstream old(path);
-        old << "an older, longer file that the picture replaces entirely............";
-    }
-    EXPECT_EQ(WriteMonoBmp(image, path), PictureWrite::Written);
-    const std::vector<std::uint8_t> expected = EncodeMonoBmp(image);
-    EXPECT_EQ(FileBytes(path), std::vector<unsigned char>(expected.begin(), expected.end()));
-
-    EXPECT_EQ(WriteMonoBmp(image, dir.File("missing/board.bmp")), PictureWrite::CannotCreate);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
-    EXPECT_EQ(WriteMonoBmp(image, dir.File("")), PictureWrite::CannotCreate) << "a folder";
-    EXPECT_EQ(WriteMonoBmp(image, ""), PictureWrite::CannotCreate);
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_EQ(WriteMonoBmp(image, "/dev/full"), PictureWrite::WriteFailed);
-        EXPECT_TRUE(std::filesystem::is_character_file("/dev/full")) << "device left alone";
-    }
+    ExportPicture picture;
+    picture.Build(3, 2, 6, 4);
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(picture.Encode(PictureFormat::Bmp, bytes));
+    EXPECT_EQ(bytes, EncodeMonoBmp(picture.Image()));
+    EXPECT_EQ(bytes.size(), 62u + 16u * 75u);
 }
 
 } // namespace

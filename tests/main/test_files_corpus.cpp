@@ -124,7 +124,7 @@ template <std::size_t Size> void Mutate(std::uint8_t (&image)[Size], std::mt1993
 }
 
 template <std::size_t Size>
-void RunMutations(const char* seedFile, int (*open)(const std::uint8_t (&)[Size]), bool game)
+void RunMutations(const char* seedFile, IoCode (*open)(const std::uint8_t (&)[Size]), bool game)
 {
     FakePort port;
     port.Start();
@@ -137,7 +137,7 @@ void RunMutations(const char* seedFile, int (*open)(const std::uint8_t (&)[Size]
         std::copy(seed.begin(), seed.begin() + Size, image);
         Mutate(image, random);
         const Snapshot before = Snapshot::Take(port);
-        if (open(image) == 0) {
+        if (open(image) == IoOk) {
             ++opened;
             ExpectSoundBoard(game);
         } else {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -13,17 +15,36 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "FakePort.h"
+#include "main/FileIo.h"
 #include "main/State.h"
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Failure codes print as the message they show.
+inline void PrintTo(const IoCode& code, std::ostream* out)
+{
+    *out << (code == IoOk ? std::string("IoOk") : IoErrorMessage(code));
+}
+
+// The names in a folder, sorted: what a save leaves behind.
+inline std::vector<std::string> NamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class TempDir {
 public:
@@ -186,4 +207,40 @@ inline void OpenToOthers(const std::string& path)
         path, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
                   std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
                   std::filesystem::perms::others_exec);
+}
+
+// Puts the real system calls back into the write step when a test ends.
+struct WriteStepGuard {
+    WriteStepGuard() = default;
+    WriteStepGuard(const WriteStepGuard&) = delete;
+    WriteStepGuard& operator=(const WriteStepGuard&) = delete;
+    ~WriteStepGuard() { ResetWriteStepCalls(); }
+};
+
+// Makes the write step take its named temporary file, as on a file system without
+// unnamed ones.
+inline void WithoutUnnamedFiles()
+{
+    WriteStepSystem.openTemporary = [](int folder, const char* name, int flags, mode_t mode) {
+        if ((flags & O_TMPFILE) == O_TMPFILE) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        return openat(folder, name, flags, mode);
+    };
+}
+
+// Runs `body` in a child process and returns its wait status: for steps that kill the
+// process or might hang it (an alarm ends it after `seconds`).
+inline int InChild(const std::function<void()>& body, unsigned seconds = 10)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(seconds);
+        body();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return status;
 }

@@ -93,6 +93,32 @@ TEST_F(KifuFile, ProposesNamesInUtf8AndDashForNoNames)
     EXPECT_EQ(Bytes(b.begin() + 4, b.begin() + 9), (Bytes{4, 0x89, 0xD4, 0x8E, 0x71}));
 }
 
+// A name may hold "/" or control characters; the proposed file name must stay a name
+// in the dialog's folder, while the file keeps the names as they were given.
+TEST_F(KifuFile, ProposedNameTurnsSlashesAndControlCharactersIntoUnderscores)
+{
+    const struct {
+        const char* black;
+        const char* white;
+        const char* proposed;
+    } cases[] = {
+        {"a/b", "c", "a_b-c.kif"},
+        {"../../", "x", ".._.._-x.kif"},
+        {"tab\there", "nl\nx\x7f", "tab_here-nl_x_.kif"},
+        {"\x01x", "花/子", "_x-花_子.kif"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.proposed);
+        ChooseGame(0, c.black, c.white);
+        port.fileDialogs.clear();
+        Save(dir.File("named.kif"));
+        ASSERT_EQ(port.fileDialogs.size(), 1u);
+        EXPECT_EQ(port.fileDialogs[0].fileName, c.proposed);
+        EXPECT_EQ(NameText(GameInfo.BlackName), c.black);
+        EXPECT_EQ(NameText(GameInfo.WhiteName), c.white);
+    }
+}
+
 struct RoundTrip {
     const char* name;
     int opening;

@@ -128,9 +128,9 @@ void FakePort::BuildExportPicture(int left, int top, int right, int bottom)
     exportPicture.Build(left, top, right, bottom);
 }
 
-PictureWrite FakePort::WriteExportPicture(const std::string& path)
+bool FakePort::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
 {
-    return exportPicture.Write(path);
+    return exportPicture.Encode(format, bytes);
 }
 
 bool AllButtons(const FakePort& port, bool enabled)

@@ -56,7 +56,7 @@ public:
     void ShowSettingsDialog() override;
     void CloseMainWindow() override;
     void BuildExportPicture(int left, int top, int right, int bottom) override;
-    PictureWrite WriteExportPicture(const std::string& path) override;
+    bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
 
     // What the window shows.
     std::string memo;
