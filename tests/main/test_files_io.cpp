@@ -448,6 +448,13 @@ TEST(WriteWholeFile, KillDuringAReplacementLeavesTheOldFileAndNoTemporaryFile)
              };
          }},
     };
+    {
+        TempDir probe;
+        const int fd = open(probe.Path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+        if (fd < 0)
+            GTEST_SKIP() << "no unnamed files here: a killed save may leave its temporary file";
+        close(fd);
+    }
     for (const auto& step : steps) {
         SCOPED_TRACE(step.step);
         TempDir dir;
