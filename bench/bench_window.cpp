@@ -56,7 +56,7 @@ void BM_WindowOpenAndReplay150FromFile(benchmark::State& state)
     static std::uint8_t image[KifuFileSize];
     Build150MoveRecord(image);
     const std::string path = scratchDir + "/open150.kif";
-    if (WriteFileReplacing(path, image, KifuFileSize) != IoOk)
+    if (WriteWholeFile(path, image, KifuFileSize) != IoOk)
         state.SkipWithError("cannot write the record");
     window->Dialogs.fileDialog = [path](FileDialogKind, const std::string&, const std::string&,
                                         std::string& chosen) {
