@@ -287,10 +287,26 @@ IoCode ReplaceInFolder(int folder, bool canSyncFolder, const Target& target,
     if (result == 0 && WriteStepSystem.sync(fd) != 0)
         result = errno;
 
-    // The file gets a name only once it is complete and on disk.
-    std::string linked; // a name the new file has and must lose on failure
+    // A second handle on the unnamed file, one that does no I/O, names it after the
+    // written handle is closed, so that close is checked before the file has a name.
+    int handle = -1;
     if (!named && result == 0) {
         const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        handle = open(self.c_str(), O_PATH | O_CLOEXEC);
+        if (handle < 0)
+            result = errno;
+    }
+    const int closed = CloseChecked(fd);
+    if (result == 0)
+        result = closed;
+
+    // The file gets a name only once it is complete and on disk. A new file takes its
+    // own name at once; a replacement needs a name of its own for the rename.
+    std::string linked; // a name the new file has and must lose on failure
+    if (named) {
+        linked = tempName;
+    } else if (result == 0) {
+        const std::string self = "/proc/self/fd/" + std::to_string(handle);
         if (!target.exists) {
             if (WriteStepSystem.link(AT_FDCWD, self.c_str(), folder, name.c_str(),
                                      AT_SYMLINK_FOLLOW) == 0)
@@ -301,15 +317,12 @@ IoCode ReplaceInFolder(int folder, bool canSyncFolder, const Target& target,
             result = LinkUnderTemporaryName(self, folder, tempName);
             linked = tempName;
         }
-    } else if (named) {
-        linked = tempName;
     }
-    const int closed = CloseChecked(fd);
-    if (result == 0)
-        result = closed;
     if (result == 0 && linked != name &&
         WriteStepSystem.rename(folder, linked.c_str(), folder, name.c_str()) != 0)
         result = errno;
+    if (handle >= 0)
+        close(handle); // a path handle: nothing to flush, nothing to report
     if (result != 0) {
         if (!linked.empty())
             unlinkat(folder, linked.c_str(), 0);
