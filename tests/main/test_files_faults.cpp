@@ -226,6 +226,29 @@ TEST_F(SaveFaults, ThePictureFileIsTheEncodedBmpByteForByte)
     EXPECT_EQ(hash, 203685785u) << "the bytes of the whole-board picture changed";
 }
 
+// The overwrite question looks through links as the save does: a link to a file asks
+// and writes that file; a link to nothing asks nothing and creates its target.
+TEST_F(SaveFaults, LinksAreFollowedByTheQuestionAndByTheSave)
+{
+    TempDir dir;
+    WriteBytes(dir.File("real.kif"), Bytes(668, 7));
+    ASSERT_EQ(symlink("real.kif", dir.File("link.kif").c_str()), 0);
+    ASSERT_EQ(symlink("later.dat", dir.File("dangling.dat").c_str()), 0);
+
+    Save(Format::Kif, dir.File("link.kif"));
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].text,
+              dir.File("link.kif") + "ファイルはすでに存在します\r\n上書きしますか？");
+    EXPECT_NE(ReadBytes(dir.File("real.kif")), Bytes(668, 7));
+    EXPECT_EQ(fs::read_symlink(dir.File("link.kif")), "real.kif");
+
+    Save(Format::Dat, dir.File("dangling.dat"));
+    EXPECT_EQ(port.questions.size(), 1u) << "nothing is there yet, so nothing is asked";
+    EXPECT_EQ(ReadBytes(dir.File("later.dat")).size(), 120u);
+    EXPECT_EQ(fs::read_symlink(dir.File("dangling.dat")), "later.dat");
+    EXPECT_TRUE(port.errors.empty());
+}
+
 // A pipe nobody reads and a link loop are refused with their message, without a wait.
 TEST_F(SaveFaults, ExportOfAPipeOrALoopIsRefusedAtOnce)
 {
