@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "forms/Fonts.h"
 #include "main/Cp932.h"
 #include "main/State.h"
 
@@ -36,13 +37,11 @@ QFont DialogFace(int pixels)
     return Face("ＭＳ Ｐゴシック", pixels);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRect& rect,
-                  const QFont& font)
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRect& rect)
 {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromUtf8(name));
     label->setGeometry(rect);
-    label->setFont(font);
     return label;
 }
 
@@ -51,7 +50,6 @@ QLineEdit* MakeNameEdit(QWidget* parent, const char* name, const QRect& rect)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromUtf8(name));
     edit->setGeometry(rect);
-    edit->setFont(DialogFace(16));
     edit->setMaxLength(NameEditLength);
     return edit;
 }
@@ -79,22 +77,20 @@ TSet_Taikyoku::TSet_Taikyoku(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(386, 212);
-    setFont(DialogFace(12));
 
-    Label1 = MakeLabel(this, "Label1", "珠　型", QRect(38, 30, 51, 19), Face("ＭＳ Ｐ明朝", 19));
+    Label1 = MakeLabel(this, "Label1", "珠　型", QRect(38, 30, 51, 19));
 
     ComboSyukei = new QComboBox(this);
     ComboSyukei->setObjectName(QStringLiteral("ComboSyukei"));
     ComboSyukei->setGeometry(32, 55, 78, 24);
-    ComboSyukei->setFont(Face("ＭＳ Ｐ明朝", 16));
     ComboSyukei->setEditable(false);
     for (const char* name : kListNames)
         ComboSyukei->addItem(QString::fromUtf8(name));
     ComboSyukei->setCurrentIndex(-1);
 
-    Label2 = MakeLabel(this, "Label2", "黒", QRect(145, 57, 19, 19), DialogFace(19));
+    Label2 = MakeLabel(this, "Label2", "黒", QRect(145, 57, 19, 19));
     Edit_Kuro = MakeNameEdit(this, "Edit_Kuro", QRect(175, 55, 161, 24));
-    Label3 = MakeLabel(this, "Label3", "白", QRect(145, 102, 19, 19), DialogFace(19));
+    Label3 = MakeLabel(this, "Label3", "白", QRect(145, 102, 19, 19));
     Edit_Siro = MakeNameEdit(this, "Edit_Siro", QRect(175, 100, 161, 24));
 
     OKBtn = MakeButton(this, "OKBtn", "OK", QRect(175, 145, 75, 25));
@@ -106,6 +102,17 @@ TSet_Taikyoku::TSet_Taikyoku(QWidget* parent) : QDialog(parent)
     setTabOrder(Edit_Kuro, Edit_Siro);
     setTabOrder(Edit_Siro, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
+
+    // The faces are given once every control stands, and laid out when the dialog is
+    // first shown: most runs never show it, and nothing else at start-up uses its faces.
+    LayOutFontsWhenShown(this);
+    setFont(DialogFace(12));
+    Label1->setFont(Face("ＭＳ Ｐ明朝", 19));
+    ComboSyukei->setFont(Face("ＭＳ Ｐ明朝", 16));
+    Label2->setFont(DialogFace(19));
+    Label3->setFont(DialogFace(19));
+    Edit_Kuro->setFont(DialogFace(16));
+    Edit_Siro->setFont(DialogFace(16));
 
     connect(OKBtn, &QPushButton::clicked, this, &TSet_Taikyoku::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TSet_Taikyoku::CancelBtnClick);

@@ -9,11 +9,13 @@
 #include "StTaikyoku/StTaikyoku.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
-#include "app/QuitAfterFirstPaint.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "main/Files.h"
 #include "main/State.h"
+#ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
+#include "QuitAfterFirstPaint.h" // the start-up benchmark's build of the editor only
+#endif
 
 namespace {
 
@@ -93,8 +95,9 @@ int main(int argc, char** argv)
     auto* mainWindow = new TFomKifu;
     Set_Taikyoku = new TSet_Taikyoku(mainWindow);
 
-    QuitAfterFirstPaint quitter;
-    quitter.WatchIfAsked(mainWindow);
+#ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
+    QuitAfterFirstPaint quitter(mainWindow);
+#endif
 
     mainWindow->show();
     if (!line.inputs.isEmpty()) {

@@ -39,12 +39,9 @@ void CopyBlock(uchar* dst, qsizetype dstStride, const QImage& src, int left, int
 
 } // namespace
 
-BoardView::BoardView()
-    : pictures_(ThePictures()), image_(ViewSize, ViewSize, QImage::Format_RGB32),
-      font_(FontOfCellHeight(FontHeight, false, true))
+BoardView::BoardView() : pictures_(ThePictures()), image_(ViewSize, ViewSize, QImage::Format_RGB32)
 {
     image_.fill(PaperColour);
-    ascent_ = QFontMetrics(font_).ascent();
     digits_[0] = InViewFormat(pictures_.ImgBsuji);
     digits_[1] = InViewFormat(pictures_.ImgWsuji);
     narrowTwo_[0] = InViewFormat(pictures_.ImgBsuji2);
@@ -71,6 +68,15 @@ const QImage& BoardView::Background(int column, int row, int stone) const
     if (column == 8 && row == 8)
         return p.BmpHosi;
     return p.BmpBlank;
+}
+
+const QFont& BoardView::Font() const
+{
+    if (ascent_ < 0) {
+        font_ = FontOfCellHeight(FontHeight, false, true);
+        ascent_ = QFontMetrics(font_).ascent();
+    }
+    return font_;
 }
 
 void BoardView::DrawCell(int column, int row)
@@ -140,7 +146,7 @@ void BoardView::DrawLetter(int x0, int y0, int label)
         rendered = QImage(CellSize - TextLeft, CellSize - TextTop, QImage::Format_RGB32);
         rendered.fill(PaperColour);
         QPainter painter(&rendered);
-        painter.setFont(font_);
+        painter.setFont(Font());
         painter.setPen(QColor(InkColour));
         painter.drawText(0, ascent_, QString::fromUtf8(LetterLabels[label]));
     }
@@ -160,7 +166,7 @@ void BoardView::DrawText(int x, int y, const std::string& text)
 {
     const QString s = QString::fromStdString(text);
     QPainter painter(&image_);
-    painter.setFont(font_);
+    painter.setFont(Font());
     // Text is drawn opaque: its box takes the fill colour first, as the cell's own
     // letter does, so the letter reads the same before and after the cell is redrawn.
     const QFontMetrics metrics(font_);

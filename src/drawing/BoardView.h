@@ -25,7 +25,8 @@ public:
     static constexpr int CellSize = 34;
     static constexpr int ViewSize = 15 * CellSize;
     static constexpr int FontHeight = 30;
-    const QFont& Font() const { return font_; }
+    // Looked up on first use: a fresh board has no letters.
+    const QFont& Font() const;
 
 private:
     const QImage& Background(int column, int row, int stone) const;
@@ -39,8 +40,8 @@ private:
     // few row copies. Index 0 for black stones, 1 for white ones.
     QImage digits_[2];
     QImage narrowTwo_[2];
-    QFont font_;
-    int ascent_ = 0;
+    mutable QFont font_;
+    mutable int ascent_ = -1; // -1 until the font is looked up
     // Each label rendered once onto white, as the part of the cell right of and below
     // the text's corner, so redrawing a lettered cell is a block copy.
     QImage labelImage_[27];

@@ -19,10 +19,16 @@ constexpr int GlyphTop = 5; // glyphs stand from dy + 5 to dy + 19
 
 } // namespace
 
-ExportPicture::ExportPicture()
-    // Unsmoothed, so the letters stay black and white like everything else here.
-    : letterFont_(FontOfCellHeight(LetterHeight, true, false))
+ExportPicture::ExportPicture() = default;
+
+const QFont& ExportPicture::LetterFont() const
 {
+    if (!letterFontFound_) {
+        // Unsmoothed, so the letters stay black and white like everything else here.
+        letterFont_ = FontOfCellHeight(LetterHeight, true, false);
+        letterFontFound_ = true;
+    }
+    return letterFont_;
 }
 
 void ExportPicture::Build(int left, int top, int right, int bottom)
@@ -120,10 +126,10 @@ void ExportPicture::DrawLetter(int dx, int dy, int label)
         return;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(letterFont_);
+    painter.setFont(LetterFont());
     painter.setPen(QColor(InkColour));
     painter.setClipRect(patch);
-    painter.drawText(dx + 4, dy + QFontMetrics(letterFont_).ascent(),
+    painter.drawText(dx + 4, dy + QFontMetrics(LetterFont()).ascent(),
                      QString::fromUtf8(LetterLabels[label]));
 }
 

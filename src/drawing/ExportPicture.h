@@ -24,7 +24,8 @@ public:
 
     static constexpr int CellSize = 25;
     static constexpr int LetterHeight = 23;
-    const QFont& LetterFont() const { return letterFont_; }
+    // Looked up on first use: most runs export no letters.
+    const QFont& LetterFont() const;
 
 private:
     void DrawNumber(int dx, int dy, int stone, int n);
@@ -33,5 +34,6 @@ private:
     QImage image_;
     int left_ = 1;
     int top_ = 1;
-    QFont letterFont_;
+    mutable QFont letterFont_;
+    mutable bool letterFontFound_ = false;
 };

@@ -210,6 +210,8 @@ QObject* TFomKifu::Build(const FomKifuControl& row, QObject* parent)
 
     widget->setGeometry(row.place.left, row.place.top, row.place.width, row.place.height);
     if (row.face.family != nullptr) {
+        // Most faced controls stand on panels hidden at start-up.
+        LayOutFontsWhenShown(widget);
         widget->setFont(WindowFont(row.face.family, row.face.pixels, row.face.bold));
     }
     if (row.ground == Ground::ButtonHighlight) {

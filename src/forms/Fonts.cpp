@@ -1,9 +1,42 @@
 #include "forms/Fonts.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace {
+
+// Swallows the font changes sent to one widget until its first showing, then sends it
+// one font change for them all, before anything is painted.
+class FontChangeOnShow : public QObject {
+public:
+    explicit FontChangeOnShow(QWidget* widget) : QObject(widget)
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange) {
+            held_ = true;
+            return true;
+        }
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            if (held_) {
+                QEvent change(QEvent::FontChange);
+                QCoreApplication::sendEvent(watched, &change);
+            }
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    bool held_ = false;
+};
 
 void Substitute(const char* face, const QStringList& preferred, const QStringList& anyJapanese)
 {
@@ -33,4 +66,11 @@ QFont WindowFont(const char* face, int pixelHeight, bool bold)
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;
+}
+
+void LayOutFontsWhenShown(QWidget* widget)
+{
+    new FontChangeOnShow(widget);
+    for (QWidget* child : widget->findChildren<QWidget*>())
+        new FontChangeOnShow(child);
 }

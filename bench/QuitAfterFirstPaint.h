@@ -1,21 +1,16 @@
-// For start-up measurements: with KORVANE_QUIT_AFTER_SHOW set, the run ends once the
-// window has first been painted. Shared with the bare window it is measured against.
+// For start-up measurements only: ends the run once the watched window has first been
+// painted. Built into the benchmark's own builds of the editor and of the windows it is
+// timed against, never into the shipping program.
 #pragma once
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
-#include <cstdlib>
+#include <QWidget>
 
 class QuitAfterFirstPaint : public QObject {
 public:
-    // Watches `window` only when the measurement asks for it.
-    void WatchIfAsked(QWidget* window)
-    {
-        const char* asked = std::getenv("KORVANE_QUIT_AFTER_SHOW");
-        if (asked != nullptr && *asked != '\0' && *asked != '0')
-            window->installEventFilter(this);
-    }
+    explicit QuitAfterFirstPaint(QWidget* window) { window->installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
