@@ -17,6 +17,21 @@ constexpr int ExportSize = 15 * ExportCell;
 constexpr int MonoBlack = 0;
 constexpr int MonoWhite = 1;
 
+// Pixel writes straight into the lines: QImage::setPixel checks the format and the
+// place on every call, and these pictures are drawn pixel by pixel at start-up.
+void PutColour(QImage& image, int x, int y, QRgb colour)
+{
+    reinterpret_cast<QRgb*>(image.scanLine(y))[x] = colour | 0xff000000u;
+}
+
+// Format_Mono: the leftmost pixel in the high bit of each byte.
+void PutMono(QImage& image, int x, int y, int index)
+{
+    uchar& byte = image.scanLine(y)[x >> 3];
+    const auto bit = static_cast<uchar>(0x80 >> (x & 7));
+    byte = static_cast<uchar>(index != 0 ? byte | bit : byte & ~bit);
+}
+
 QImage Mono(int width, int height, int ground)
 {
     QImage image(width, height, QImage::Format_Mono);
@@ -36,7 +51,7 @@ void FillColour(QImage& image, int left, int top, int right, int bottom, QRgb co
 {
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            image.setPixel(x, y, colour);
+            PutColour(image, x, y, colour);
 }
 
 // A board tile: wood with the arms of the grid crossing that the point has.
@@ -57,7 +72,7 @@ QImage StarTile()
             const double dx = x + 0.5 - 17.0;
             const double dy = y + 0.5 - 17.0;
             if (dx * dx + dy * dy <= 16.0)
-                tile.setPixel(x, y, InkColour);
+                PutColour(tile, x, y, InkColour);
         }
     }
     return tile;
@@ -93,7 +108,7 @@ template <typename Shade> QImage StoneTile(Shade shade)
             const double hx = x + 0.5 - 11.0;
             const double hy = y + 0.5 - 10.0;
             const int grey = std::clamp(shade(std::sqrt(hx * hx + hy * hy)), 0, 255);
-            tile.setPixel(x, y, Blend(qRgb(grey, grey, grey), WoodColour, inside / 16.0));
+            PutColour(tile, x, y, Blend(qRgb(grey, grey, grey), WoodColour, inside / 16.0));
         }
     }
     return tile;
@@ -117,7 +132,7 @@ void PaintGlyph(QImage& image, int left, const char* const (&rows)[Height], int 
     for (int y = 0; y < Height; ++y)
         for (int x = 0; rows[y][x] != '\0'; ++x)
             if (rows[y][x] == '#')
-                image.setPixel(left + x, y, ink);
+                PutMono(image, left + x, y, ink);
 }
 
 QImage ViewStrip(int ground, int ink)
@@ -148,7 +163,7 @@ void FillMono(QImage& image, int left, int top, int right, int bottom, int index
 {
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            image.setPixel(x, y, index);
+            PutMono(image, x, y, index);
 }
 
 QImage BlankExportBoard()
@@ -173,7 +188,7 @@ QImage BlankExportBoard()
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx)
                 if (std::abs(dx) + std::abs(dy) <= 2)
-                    board.setPixel(star[0] + dx, star[1] + dy, MonoBlack);
+                    PutMono(board, star[0] + dx, star[1] + dy, MonoBlack);
     return board;
 }
 
@@ -193,7 +208,7 @@ QImage ExportBlackStone()
     for (int y = 0; y < ExportCell; ++y)
         for (int x = 0; x < ExportCell; ++x)
             if (InExportDisc(x, y))
-                stone.setPixel(x, y, MonoBlack);
+                PutMono(stone, x, y, MonoBlack);
     return stone;
 }
 
@@ -206,7 +221,7 @@ QImage ExportWhiteStone()
                 InExportDisc(x, y) && (!InExportDisc(x - 1, y) || !InExportDisc(x + 1, y) ||
                                        !InExportDisc(x, y - 1) || !InExportDisc(x, y + 1));
             if (rim)
-                stone.setPixel(x, y, MonoBlack);
+                PutMono(stone, x, y, MonoBlack);
         }
     }
     return stone;
