@@ -22,8 +22,9 @@ enum class QuestionKind { Information, Confirmation };
 // The close box of a question answers Cancel.
 enum class Answer { Ok, Cancel, Yes, No };
 enum class FileDialogKind { Open, Save };
-// The file formats the export picture can be encoded in.
-enum class PictureFormat { Bmp };
+// The file formats the export picture can be encoded in; BMP is the one the export
+// always had.
+enum class PictureFormat { Bmp, Svg, Pdf, Png };
 
 class WindowPort {
 public:
