@@ -1,4 +1,5 @@
-// The export picture (ImgGazouBan): built at 25 pixels a cell, written as a 1-bit BMP.
+// The export picture (ImgGazouBan): the figure described once from the state, shown as
+// the 1-bit bitmap of 25 pixels a cell and written in the format the user chose.
 #pragma once
 
 #include <QFont>
@@ -6,34 +7,27 @@
 #include <cstdint>
 #include <vector>
 
+#include "drawing/DiagramFormats.h"
+#include "main/Diagram.h"
 #include "main/Port.h"
 
 class ExportPicture {
 public:
-    ExportPicture();
-
     // Held in colour while it is shown; only black and white pixels occur.
     const QImage& Image() const { return image_; }
+    const Diagram& Description() const { return diagram_; }
 
-    // Clears and resizes the picture for the cells, copies that cut of GazouBan and
-    // draws the cells' contents.
+    // Describes the cells from the state and draws the bitmap of them.
     void Build(int left, int top, int right, int bottom);
-    void DrawExportCells(int left, int top, int right, int bottom);
-    // The whole file in `format`: a BMP at 1 bit per pixel, colour table black then white.
-    bool Encode(PictureFormat format, std::vector<std::uint8_t>& bytes) const;
+    // The whole file in `format`: a BMP at 1 bit per pixel, colour table black then white,
+    // or the figure as SVG, PDF or PNG; the window's figures have the default size.
+    bool Encode(PictureFormat format, std::vector<std::uint8_t>& bytes,
+                const FigureSize& size = FigureSize()) const;
 
-    static constexpr int CellSize = 25;
-    static constexpr int LetterHeight = 23;
-    // Looked up on first use: most runs export no letters.
+    static constexpr int CellSize = DiagramGeometry::Cell;
     const QFont& LetterFont() const;
 
 private:
-    void DrawNumber(int dx, int dy, int stone, int n);
-    void DrawLetter(int dx, int dy, int label);
-
+    Diagram diagram_;
     QImage image_;
-    int left_ = 1;
-    int top_ = 1;
-    mutable QFont letterFont_;
-    mutable bool letterFontFound_ = false;
 };

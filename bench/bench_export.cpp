@@ -1,0 +1,184 @@
+// Figure speed: a whole board of 150 moves described and written as SVG, PDF, PNG and
+// BMP in memory, and the program exporting 1,000 game records to SVG from the command
+// line, start-up included.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "Set_Data/Set_Data.h"
+#include "drawing/DiagramFormats.h"
+#include "main/Diagram.h"
+#include "main/State.h"
+
+extern char** environ;
+
+namespace {
+
+// The moves of game `seed`: a walk near the stones already played, `count` moves.
+std::vector<CellIndex> Game(std::uint32_t seed, int count)
+{
+    std::vector<CellIndex> moves;
+    bool used[CellTableSize] = {};
+    int column = 8, row = 8;
+    while (static_cast<int>(moves.size()) < count) {
+        const CellIndex cell = MakeCell(column, row);
+        if (!used[cell]) {
+            used[cell] = true;
+            moves.push_back(cell);
+        }
+        seed = seed * 1103515245u + 12345u;
+        column = std::clamp(column + static_cast<int>((seed >> 16) % 5) - 2, 1, 15);
+        seed = seed * 1103515245u + 12345u;
+        row = std::clamp(row + static_cast<int>((seed >> 16) % 5) - 2, 1, 15);
+    }
+    return moves;
+}
+
+void SetUp150MoveBoard()
+{
+    InitTables();
+    for (int i = 0; i < CellTableSize; ++i) {
+        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
+        CellMarks[i] = 0;
+    }
+    EditMode = ModeMoveOrder;
+    FirstNumberedMove = 0;
+    const std::vector<CellIndex> moves = Game(7, 150);
+    for (int i = 0; i < 150; ++i) {
+        BoardCells[moves[i]] = i % 2 == 0 ? CellBlack : CellWhite;
+        CellMarks[moves[i]] = i + 1;
+    }
+}
+
+void Figure(benchmark::State& state, PictureFormat format)
+{
+    SetUp150MoveBoard();
+    Diagram diagram;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        DescribeExport(1, 1, 15, 15, diagram);
+        const std::vector<std::uint8_t> file = EncodeDiagram(diagram, format);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
+void BM_Svg150(benchmark::State& state)
+{
+    Figure(state, PictureFormat::Svg);
+}
+BENCHMARK(BM_Svg150)->Unit(benchmark::kMicrosecond);
+
+void BM_Pdf150(benchmark::State& state)
+{
+    Figure(state, PictureFormat::Pdf);
+}
+BENCHMARK(BM_Pdf150)->Unit(benchmark::kMicrosecond);
+
+void BM_Png150At100Px(benchmark::State& state)
+{
+    Figure(state, PictureFormat::Png);
+}
+BENCHMARK(BM_Png150At100Px)->Unit(benchmark::kMillisecond);
+
+void BM_Bmp150(benchmark::State& state)
+{
+    Figure(state, PictureFormat::Bmp);
+}
+BENCHMARK(BM_Bmp150)->Unit(benchmark::kMicrosecond);
+
+// A game record of `count` moves without an opening.
+void WriteRecord(const std::string& path, const std::vector<CellIndex>& moves)
+{
+    std::uint8_t bytes[668] = {};
+    for (std::size_t i = 0; i < moves.size() && i < 150; ++i) {
+        const auto v = static_cast<std::uint32_t>(moves[i]);
+        for (int b = 0; b < 4; ++b)
+            bytes[68 + 4 * i + b] = static_cast<std::uint8_t>(v >> (8 * b));
+    }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), 668);
+}
+
+// Wall time of `korvane --export-dir OUT --format svg` over 1,000 records of 30 to 150
+// moves, with no display.
+void BM_ExportDir1000Svg(benchmark::State& state)
+{
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        state.SkipWithError("no scratch folder");
+        return;
+    }
+    const std::filesystem::path dir = pattern;
+    std::vector<std::string> arguments = {KORVANE_PATH, "--export-dir", (dir / "out").string(),
+                                          "--format", "svg"};
+    for (int i = 0; i < 1000; ++i) {
+        const std::string path = (dir / ("game" + std::to_string(i) + ".kif")).string();
+        WriteRecord(path, Game(static_cast<std::uint32_t>(i + 1), 30 + i % 121));
+        arguments.push_back(path);
+    }
+    std::vector<char*> argv;
+    for (std::string& a : arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
+            entry.rfind("WAYLAND_DISPLAY=", 0) != 0)
+            env.push_back(entry);
+    }
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    for (auto _ : state) {
+        std::filesystem::remove_all(dir / "out");
+        posix_spawn_file_actions_t quiet;
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+        const auto start = std::chrono::steady_clock::now();
+        pid_t pid = 0;
+        int status = 0;
+        const bool ran = posix_spawn(&pid, KORVANE_PATH, &quiet, nullptr, argv.data(),
+                                     envp.data()) == 0 &&
+                         waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+                         WEXITSTATUS(status) == 0;
+        posix_spawn_file_actions_destroy(&quiet);
+        if (!ran) {
+            state.SkipWithError("the export did not end cleanly");
+            break;
+        }
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_ExportDir1000Svg)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
