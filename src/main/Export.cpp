@@ -1,6 +1,7 @@
 #include "main/Export.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,20 +15,11 @@ namespace {
 
 constexpr int ViewCell = 34;
 
-// What the save dialog proposes for each picture format.
-struct PictureFileKind {
-    const char* fileName;
-    const char* filter;
-};
-
-PictureFileKind FileKindOf(PictureFormat format)
-{
-    switch (format) {
-    case PictureFormat::Bmp:
-        break;
-    }
-    return {".bmp", "画像データ(*.bmp)|*.bmp"};
-}
+// The save dialog proposes the bitmap, as it always has, and offers the figure
+// formats after it.
+constexpr const char* PictureFileName = ".bmp";
+constexpr const char* PictureFilter = "画像データ(*.bmp)|*.bmp|SVG 画像(*.svg)|*.svg|"
+                                      "PDF 文書(*.pdf)|*.pdf|PNG 画像(*.png)|*.png";
 
 // The focus rectangle now on the board view, remembered as drawn: removing it redraws
 // exactly these corners even if a second press has moved the drag's start meanwhile.
@@ -70,21 +62,37 @@ bool WritePicture(PictureFormat format, const std::string& path)
 }
 
 // Returns false only when the file could not be written.
-bool SavePicture(PictureFormat format = PictureFormat::Bmp)
+bool SavePicture()
 {
-    const PictureFileKind kind = FileKindOf(format);
     Window->SetPanelVisible(PanelId::ImgGazouBan, true);
     bool written = true;
     std::string chosen;
-    if (Window->RunFileDialog(FileDialogKind::Save, kind.fileName, kind.filter, chosen) &&
+    if (Window->RunFileDialog(FileDialogKind::Save, PictureFileName, PictureFilter, chosen) &&
         ConfirmOverwrite(chosen) == 0)
-        written = WritePicture(format, chosen);
+        written = WritePicture(PictureFormatOfName(chosen), chosen);
     // Hidden after a failure too: a picture left over the board would hide the game.
     Window->SetPanelVisible(PanelId::ImgGazouBan, false);
     return written;
 }
 
 } // namespace
+
+PictureFormat PictureFormatOfName(const std::string& path)
+{
+    const std::size_t dot = path.find_last_of("./");
+    if (dot == std::string::npos || path[dot] != '.')
+        return PictureFormat::Bmp;
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "svg")
+        return PictureFormat::Svg;
+    if (extension == "pdf")
+        return PictureFormat::Pdf;
+    if (extension == "png")
+        return PictureFormat::Png;
+    return PictureFormat::Bmp;
+}
 
 void MnuWBHozonClick()
 {

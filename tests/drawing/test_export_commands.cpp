@@ -62,7 +62,8 @@ TEST_F(ExportCommands, WholeBoardOfAnEmptyBoardIsTheBlankBoardInAOneBitFile)
     ASSERT_EQ(port.fileDialogs.size(), 1u);
     EXPECT_EQ(port.fileDialogs[0].kind, FileDialogKind::Save);
     EXPECT_EQ(port.fileDialogs[0].fileName, ".bmp");
-    EXPECT_EQ(port.fileDialogs[0].filter, "画像データ(*.bmp)|*.bmp");
+    EXPECT_EQ(port.fileDialogs[0].filter, "画像データ(*.bmp)|*.bmp|SVG 画像(*.svg)|*.svg|"
+                                          "PDF 文書(*.pdf)|*.pdf|PNG 画像(*.png)|*.png");
     EXPECT_TRUE(port.exportShownDuringDialog);
     EXPECT_FALSE(port.panelVisible[PanelId::ImgGazouBan]);
     EXPECT_TRUE(port.errors.empty());
@@ -231,6 +232,65 @@ TEST_F(ExportCommands, ExportNumbersOnlyMovesFromTheFirstNumberedMoveOn)
     EXPECT_FALSE(cellIs(5, 5, P().siro_isi)) << "move 6 carries its number";
     // The black stone of move 7: the glyph of 7 at dx + 8, white on black.
     EXPECT_TRUE(SamePixels(file, QRect(5 * 25 + 8, 4 * 25 + 5, 8, 14), P().kuro_suuji, {56, 0}));
+}
+
+// The chosen name's extension picks the format, in any case; any other name, or none,
+// is written as the bitmap, byte for byte as before. Everything else works as for BMP.
+TEST_F(ExportCommands, TheChosenNamesExtensionPicksTheFormat)
+{
+    PressCell(3, 3);
+    PressCell(4, 3);
+    port.dialogPaths.push_back(dir.File("board.bmp"));
+    MnuWBHozonClick();
+    const std::vector<unsigned char> bmp = FileBytes(dir.File("board.bmp"));
+    ASSERT_FALSE(bmp.empty());
+
+    struct Case {
+        const char* name;
+        std::string head; // the file's first bytes; "" for the bitmap itself
+    } cases[] = {
+        {"fig.svg", "<?xml"}, {"fig.SVG", "<?xml"}, {"fig.Pdf", "%PDF-"}, {"fig.png", "\x89PNG"},
+        {"fig.txt", ""},      {"fig", ""},          {"fig.svg.bmp", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.File(c.name);
+        port.dialogPaths.push_back(path);
+        MnuWBHozonClick();
+        const std::vector<unsigned char> file = FileBytes(path);
+        if (c.head.empty())
+            EXPECT_EQ(file, bmp);
+        else
+            EXPECT_EQ(std::string(file.begin(), file.begin() + c.head.size()), c.head);
+        EXPECT_TRUE(port.exportShownDuringDialog);
+        EXPECT_FALSE(port.panelVisible[PanelId::ImgGazouBan]);
+    }
+
+    // A range as SVG: its own size, 5 mm a cell; the overwrite question as for BMP; the
+    // range disarmed after.
+    const std::string svg = dir.File("range.svg");
+    {
+        std::ofstream(svg) << "old";
+    }
+    port.dialogPaths.push_back(svg);
+    MnuWBHaniSeteiClick();
+    Drag({75, 40}, {{190, 120}});
+    EXPECT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(RangeSelectState, 0);
+    const std::vector<unsigned char> bytes = FileBytes(svg);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("width=\"20mm\" height=\"15mm\" viewBox=\"0 0 100 75\""),
+              std::string::npos);
+
+    // A PNG of 100 pixels a cell that cannot be written fails as the bitmap does.
+    const std::string missing = dir.File("no such folder/board.png");
+    port.dialogPaths.push_back(missing);
+    MnuWBHozonClick();
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_EQ(port.errors[0], "ファイル " + missing + " を作成できません.");
+    port.dialogPaths.push_back(dir.File("big.png"));
+    MnuWBHozonClick();
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("big.png"))).size(), QSize(1500, 1500));
 }
 
 } // namespace

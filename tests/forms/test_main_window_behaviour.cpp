@@ -172,7 +172,8 @@ TEST_F(MainWindowBehaviour, ARangeDragShowsThePictureOverTheBoardWhileTheFileIsC
                                      const std::string& filter, std::string&) {
         EXPECT_EQ(kind, FileDialogKind::Save);
         EXPECT_EQ(name, ".bmp");
-        EXPECT_EQ(filter, "画像データ(*.bmp)|*.bmp");
+        EXPECT_EQ(filter, "画像データ(*.bmp)|*.bmp|SVG 画像(*.svg)|*.svg|"
+                          "PDF 文書(*.pdf)|*.pdf|PNG 画像(*.png)|*.png");
         shownDuringDialog = window->ImgGazouBan->isVisible();
         shownSize = window->ImgGazouBan->size();
         return false;
