@@ -1,5 +1,6 @@
 #include "main/FileIo.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -197,7 +198,8 @@ IoCode WriteInPlace(const Target& target, const std::uint8_t* data, std::size_t 
 // the target's name is.
 std::string TemporaryName()
 {
-    static unsigned counter = 0;
+    // Atomic: the figures of a batch export are written from several threads.
+    static std::atomic<unsigned> counter{0};
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     unsigned long long seed = static_cast<unsigned long long>(getpid()) * 1000003u +
                               static_cast<unsigned long long>(std::time(nullptr)) * 7919u +

@@ -198,11 +198,21 @@ TEST_F(ExportCommand, ExportDirGoesOnPastADamagedInputAndNamesEachFigureAfterIts
     EXPECT_TRUE(run.err.contains(Q(File("other/game.kif")))) << run.err.toStdString();
     EXPECT_EQ(run.err.count("korvane: "), 2) << run.err.toStdString();
 
-    // All good: status 0, the figures in the format asked for.
-    const ProgramRun good = RunKorvane({"--export-dir", Q(File("out2")), "--format", "bmp",
-                                        Q(File("game.kif")), Q(File("second.kif"))});
+    // All good: status 0, every figure in the format asked for and each its own input's,
+    // though they are written side by side.
+    QStringList arguments = {"--export-dir", Q(File("out2")), "--format", "bmp"};
+    for (int i = 0; i < 24; ++i) {
+        const std::vector<int> cells = DistinctCells(i + 1);
+        WriteBytes(File("g" + std::to_string(i) + ".kif"), KifuImage(0, "", "", cells));
+        arguments << Q(File("g" + std::to_string(i) + ".kif"));
+    }
+    const ProgramRun good = RunKorvane(arguments);
     EXPECT_EQ(good.status, 0) << good.err.toStdString();
-    EXPECT_EQ(ReadBytes(File("out2/game.bmp")), WindowExport(File("game.kif")));
+    for (int i = 0; i < 24; ++i) {
+        const std::string name = "g" + std::to_string(i);
+        EXPECT_EQ(ReadBytes(File("out2/" + name + ".bmp")), WindowExport(File(name + ".kif")))
+            << name;
+    }
 }
 
 } // namespace
