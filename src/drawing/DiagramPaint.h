@@ -9,7 +9,9 @@
 #include "main/Diagram.h"
 
 // Paints in the units of the 25-pixel cell; the caller's transform sets the scale.
-void PaintDiagram(QPainter& painter, const Diagram& diagram);
+// Gathering each kind of shape into one path suits a vector device (few, large
+// drawings); painting shape by shape suits pixels.
+void PaintDiagram(QPainter& painter, const Diagram& diagram, bool gatherLayers = false);
 
 // One page the figure's size at `cellMm` a cell, rounded up to whole points.
 std::vector<std::uint8_t> EncodeDiagramPdf(const Diagram& diagram, double cellMm);
