@@ -155,10 +155,9 @@ void BM_ExportDir1000Svg(benchmark::State& state)
         const auto start = std::chrono::steady_clock::now();
         pid_t pid = 0;
         int status = 0;
-        const bool ran = posix_spawn(&pid, KORVANE_PATH, &quiet, nullptr, argv.data(),
-                                     envp.data()) == 0 &&
-                         waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
-                         WEXITSTATUS(status) == 0;
+        const bool ran =
+            posix_spawn(&pid, KORVANE_PATH, &quiet, nullptr, argv.data(), envp.data()) == 0 &&
+            waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
         posix_spawn_file_actions_destroy(&quiet);
         if (!ran) {
             state.SkipWithError("the export did not end cleanly");

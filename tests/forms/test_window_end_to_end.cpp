@@ -508,7 +508,13 @@ const Case Cases[] = {
      [](Context& c) {
          ASSERT_EQ(c.modals.seen.size(), 1u);
          const SeenModal& dialog = c.modals.seen[0];
-         ExpectFileDialog(dialog, QFileDialog::AcceptSave, ".bmp", "画像データ(*.bmp) (*.bmp)");
+         EXPECT_EQ(dialog.kind, "file");
+         EXPECT_EQ(dialog.mode, QFileDialog::AcceptSave);
+         EXPECT_EQ(dialog.proposed, ".bmp");
+         // The bitmap first, as the default, then the figures for print.
+         EXPECT_EQ(dialog.filters,
+                   QStringList({"画像データ(*.bmp) (*.bmp)", "SVG 画像(*.svg) (*.svg)",
+                                "PDF 文書(*.pdf) (*.pdf)", "PNG 画像(*.png) (*.png)"}));
          EXPECT_TRUE(dialog.exportShown);
          EXPECT_EQ(dialog.exportSize, QSize(375, 375));
          EXPECT_FALSE(c.window.ImgGazouBan->isVisible());
