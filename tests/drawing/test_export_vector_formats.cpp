@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <fstream>
 
 #include "ExportCorpus.h"
@@ -43,10 +44,14 @@ bool RunTool(const QString& program, const QStringList& arguments, QString& erro
 std::vector<std::uint8_t> Threshold(const QImage& image)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(grey.width()) * grey.height());
-    for (int y = 0; y < grey.height(); ++y)
-        for (int x = 0; x < grey.width(); ++x)
-            bits[static_cast<std::size_t>(y) * grey.width() + x] = grey.constScanLine(y)[x] < 128;
+    const int w = grey.width();
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(w) * grey.height());
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        std::uint8_t* out = bits.data() + static_cast<std::size_t>(y) * w;
+        for (int x = 0; x < w; ++x)
+            out[x] = line[x] < 128;
+    }
     return bits;
 }
 
@@ -55,14 +60,18 @@ QImage Reduce(const QImage& image, int factor)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     QImage out(grey.width() / factor, grey.height() / factor, QImage::Format_Grayscale8);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            int sum = 0;
-            for (int sy = 0; sy < factor; ++sy)
-                for (int sx = 0; sx < factor; ++sx)
-                    sum += grey.constScanLine(y * factor + sy)[x * factor + sx];
-            out.scanLine(y)[x] = static_cast<uchar>(sum / (factor * factor));
+    std::vector<int> sums(static_cast<std::size_t>(out.width()));
+    for (int y = 0; y < out.height(); ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int sy = 0; sy < factor; ++sy) {
+            const uchar* line = grey.constScanLine(y * factor + sy);
+            for (int x = 0; x < out.width() * factor; ++x)
+                sums[static_cast<std::size_t>(x / factor)] += line[x];
         }
+        uchar* to = out.scanLine(y);
+        for (int x = 0; x < out.width(); ++x)
+            to[x] = static_cast<uchar>(sums[static_cast<std::size_t>(x)] / (factor * factor));
+    }
     return out;
 }
 
