@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include "StTaikyoku/StTaikyoku.h"
@@ -91,7 +92,9 @@ int TFomKifu::ScrollMojiPosition()
 
 void TFomKifu::SetScrollMojiPosition(int position)
 {
-    // The scroll bar keeps the position in its range and reports a change itself.
+    // The bar keeps the position in its range; the logic reports the change itself, so
+    // the bar's signal, which stands for the user's changes, stays quiet.
+    const QSignalBlocker quiet(ScrollMoji);
     ScrollMoji->setValue(position);
 }
 

@@ -131,7 +131,15 @@ void LetterPress(CellIndex cell)
                           LetterLabels[p + 1]);
     CellMarks[cell] = -(p + 1);
     // The scroll bar keeps 25 once it reaches Z, so further presses place Z again.
-    Window->SetScrollMojiPosition(p + 1);
+    SetLetterPosition(p + 1);
+}
+
+void SetLetterPosition(int position)
+{
+    const int before = Window->ScrollMojiPosition();
+    Window->SetScrollMojiPosition(position);
+    if (Window->ScrollMojiPosition() != before)
+        ScrollMojiChange();
 }
 
 void ScrollMojiChange()

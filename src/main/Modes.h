@@ -25,6 +25,8 @@ void BtnkoutaiMouseClick();
 
 void LetterPress(CellIndex cell);
 void ScrollMojiChange();
+// Moves the letter chooser as the logic does, with ScrollMojiChange when it moved.
+void SetLetterPosition(int position);
 
 void MnuSyujyunClick();
 void MnuSiTomeClick();

@@ -45,7 +45,8 @@ public:
     virtual void SetMenuChecked(MenuTick item, bool checked) = 0;
     virtual void SetText(TextId field, const std::string& text) = 0;
 
-    // ScrollMoji keeps its position within −1..25; a change runs ScrollMojiChange.
+    // ScrollMoji keeps its position within −1..25. Setting it reports nothing: the logic
+    // runs ScrollMojiChange itself, the bar's own signal only for the user's changes.
     virtual int ScrollMojiPosition() = 0;
     virtual void SetScrollMojiPosition(int position) = 0;
 

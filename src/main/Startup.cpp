@@ -1,6 +1,7 @@
 #include "main/Startup.h"
 
 #include "Set_Data/Set_Data.h"
+#include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Port.h"
 #include "main/State.h"
@@ -31,7 +32,7 @@ void FormCreate()
     GameInfo.WhiteName[0] = 0;
     LeftButtonColor = CellBlack;
     RangeSelectState = 0;
-    Window->SetScrollMojiPosition(0);
+    SetLetterPosition(0);
     ShowMoveNumbers = 1;
     AutoBlockFours = 0;
     ResetBoard();

@@ -164,6 +164,24 @@ TEST_F(MainWindowBehaviour, LetterPressesAdvanceTheScrollBarWhichStopsAtZ)
     EXPECT_EQ(window->LabelMoji->text(), "A");
 }
 
+TEST_F(MainWindowBehaviour, TheLogicMovesTheLetterBarWithoutComingBackThroughItsSignal)
+{
+    int changes = 0;
+    QObject::connect(window->ScrollMoji, &QScrollBar::valueChanged, [&changes] { ++changes; });
+    window->MnuSetMoji->trigger();
+    QTest::mouseClick(window->ImgBan, Qt::LeftButton, {}, CellCentre(1, 1));
+    EXPECT_EQ(window->ScrollMoji->value(), 1);
+    EXPECT_EQ(window->LabelMoji->text(), "B") << "the logic showed the new letter itself";
+    EXPECT_EQ(changes, 0) << "the bar's signal stands for the user's changes only";
+
+    // The port only moves the bar; showing the letter is the logic's part.
+    window->SetScrollMojiPosition(5);
+    EXPECT_EQ(window->ScrollMoji->value(), 5);
+    EXPECT_EQ(window->LabelMoji->text(), "B");
+    window->SetScrollMojiPosition(99);
+    EXPECT_EQ(window->ScrollMoji->value(), 25) << "the bar keeps its range";
+}
+
 TEST_F(MainWindowBehaviour, ARangeDragShowsThePictureOverTheBoardWhileTheFileIsChosen)
 {
     bool shownDuringDialog = false;

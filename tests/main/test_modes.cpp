@@ -155,7 +155,7 @@ TEST(LetterPlacement, EraserAndStones)
     EXPECT_EQ(Mark(8, 8), 1);
     EXPECT_EQ(MoveCount, 1);
     EXPECT_EQ(port.scrollMoji, position);
-    port.SetScrollMojiPosition(-1);
+    port.UserMovesScrollMoji(-1);
     EXPECT_EQ(port.texts[TextId::LabelMoji], "");
     PressCell(7, 7);
     EXPECT_EQ(Mark(7, 7), 0);

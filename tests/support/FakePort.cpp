@@ -83,10 +83,15 @@ void FakePort::SetScrollMojiPosition(int position)
     position = position < ScrollMojiMin   ? ScrollMojiMin
                : position > ScrollMojiMax ? ScrollMojiMax
                                           : position;
-    if (position == scrollMoji)
-        return;
     scrollMoji = position;
-    ScrollMojiChange();
+}
+
+void FakePort::UserMovesScrollMoji(int position)
+{
+    const int before = scrollMoji;
+    SetScrollMojiPosition(position);
+    if (scrollMoji != before)
+        ScrollMojiChange();
 }
 
 Answer FakePort::Ask(QuestionKind kind, const std::string& text)

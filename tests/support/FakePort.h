@@ -48,7 +48,10 @@ public:
     void SetMenuChecked(MenuTick item, bool checked) override;
     void SetText(TextId field, const std::string& text) override { texts[field] = text; }
     int ScrollMojiPosition() override { return scrollMoji; }
+    // As the logic sets it: nothing is reported.
     void SetScrollMojiPosition(int position) override;
+    // As the user moves the bar: a change runs ScrollMojiChange.
+    void UserMovesScrollMoji(int position);
     Answer Ask(QuestionKind kind, const std::string& text) override;
     void ShowErrorBox(const std::string& message) override { errors.push_back(message); }
     bool RunFileDialog(FileDialogKind kind, const std::string& fileName, const std::string& filter,
