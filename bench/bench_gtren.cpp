@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GtRen/GtRen.h"
+#include "GtRen/detail/Scan.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The records and the scan state of the threat analysis.
-#include "GtRen/GtRen.h"
+#include "GtRen/detail/Scan.h"
 
 ThreatRecord ThreatLevels[ThreatLevelCount];
 

@@ -5,6 +5,8 @@
 //
 // Everything works on the shared BoardCells table and on module-level state; nothing is
 // allocated, nothing is re-entrant, and every entry point leaves BoardCells as it found it.
+// These are the analysis's entry points and results; its scan internals are in
+// GtRen/detail/Scan.h, for the analysis itself and its tests.
 #pragma once
 
 #include "GtRen/Board.h"
@@ -47,39 +49,6 @@ constexpr int BlankThreatLevel = 5;
 
 // Record L holds the analysis at level L; black's trials at level L go into record L + 1.
 extern ThreatRecord ThreatLevels[ThreatLevelCount];
-
-// Inputs of one analysis.
-extern std::int32_t AnalysisLevel;
-extern std::int32_t AnalysisColor;
-extern CellIndex AnalysisOrigin; // holds a stone of AnalysisColor while the lines are scanned
-
-// Line state: step along the line and what was recorded on it so far.
-extern std::int32_t LineStep; // 1, 15, 16 or 17
-extern std::int32_t LineFours;
-extern std::int32_t LineOpenThrees;
-extern std::int32_t LineClosedThrees;
-
-// Window state: a window is five cells starting at an own stone.
-extern CellIndex ScanCursor;
-extern CellIndex WindowStart;
-extern std::int32_t FreeBefore; // empty cells counted directly before WindowStart
-extern std::int32_t WindowCells;
-extern std::int32_t WindowStones;
-extern std::int32_t TrailingEmpty;
-extern CellIndex FirstGap; // 0 while the window has no empty cell
-
-// Blanks record AnalysisLevel and scans the four lines through AnalysisOrigin into it.
-void ScanAllLines();
-// Scans the line through AnalysisOrigin with LineStep into record AnalysisLevel.
-void ScanLine();
-// 1 if cell x holds black, plus 2 if cell y holds black.
-std::int32_t BlackAt(CellIndex x, CellIndex y);
-
-// The recording rules; they write record AnalysisLevel and keep the line tallies.
-void RecordOpenFour(CellIndex b, CellIndex e);
-void RecordFourPoint(CellIndex p);
-void RecordOpenThree(CellIndex p, CellIndex a, CellIndex b, CellIndex s);
-void RecordClosedThree(CellIndex a, CellIndex b);
 
 // Fills record `level` with the threats of a `colour` stone on `cell` (empty or holding that
 // colour; an empty cell gets a temporary stone). For black, open threes whose every open-four

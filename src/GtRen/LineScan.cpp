@@ -1,8 +1,8 @@
 // The scan of the four lines through the origin: the walk of five-cell windows along one line
 // and the hand-over of each window to the classification tables.
-#include "GtRen/GtRen.h"
 #include "GtRen/RecordSlots.h"
 #include "GtRen/WindowRules.h"
+#include "GtRen/detail/Scan.h"
 
 using namespace gtren_detail;
 

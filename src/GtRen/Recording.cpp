@@ -1,8 +1,8 @@
 // The recording rules: how a shape found on a line enters record AnalysisLevel. A four on a
 // line withdraws the three recorded before it on the same line, and a line yields at most one
 // open three.
-#include "GtRen/GtRen.h"
 #include "GtRen/RecordSlots.h"
+#include "GtRen/detail/Scan.h"
 
 using namespace gtren_detail;
 

@@ -1,8 +1,8 @@
 // The entry of the threat analysis: one level of line scans and, for black, the check of each
 // open three's open-four points one level deeper.
-#include "GtRen/GtRen.h"
 #include "GtRen/RecordSlots.h"
 #include "GtRen/TrialStone.h"
+#include "GtRen/detail/Scan.h"
 
 using namespace gtren_detail;
 

@@ -23,7 +23,7 @@
 //  h. Two stones in a complete window end the line once anything was recorded on it.
 #include "GtRen/WindowRules.h"
 
-#include "GtRen/GtRen.h"
+#include "GtRen/detail/Scan.h"
 
 namespace gtren_detail {
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GtRen/GtRen.h"
+#include "GtRen/detail/Scan.h"
 
 #include <gtest/gtest.h>
 
