@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "ViewPort.h"
+#include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
@@ -19,7 +20,8 @@ BenchPort* port;
 
 void Press(int column, int row)
 {
-    ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+    ImgBanMouseDown(MouseButton::Left, ViewCellX(column) + ViewCell / 2,
+                    ViewCellY(row) + ViewCell / 2);
 }
 
 // A press and its take-back, so every iteration starts from the same middle-game

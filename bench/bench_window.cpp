@@ -17,6 +17,7 @@
 #include "forms/Fonts.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
+#include "main/Geometry.h"
 #include "main/KifuFile.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
@@ -29,7 +30,8 @@ std::string scratchDir;
 
 void Press(int column, int row)
 {
-    ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+    ImgBanMouseDown(MouseButton::Left, ViewCellX(column) + ViewCell / 2,
+                    ViewCellY(row) + ViewCell / 2);
 }
 
 // Lets the window paint what the last command changed, untimed.

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <string>
 
+#include "main/Geometry.h"
+
 struct Pictures;
 
 class BoardView {
@@ -22,8 +24,8 @@ public:
     void DrawFocusRect(int left, int top, int right, int bottom);
 
     // Cell size and the font's character cell height.
-    static constexpr int CellSize = 34;
-    static constexpr int ViewSize = 15 * CellSize;
+    static constexpr int CellSize = ViewCell;
+    static constexpr int ViewSize = ::ViewSize;
     static constexpr int FontHeight = 30;
     // Looked up on first use: a fresh board has no letters.
     const QFont& Font() const;

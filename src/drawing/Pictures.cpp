@@ -4,14 +4,15 @@
 #include <cmath>
 
 #include "drawing/DigitGlyphs.h"
+#include "main/Diagram.h"
+#include "main/Geometry.h"
 
 namespace {
 
-constexpr int Tile = 34;
+constexpr int Tile = ViewCell;
 constexpr int LineLo = 16; // the grid lines take tile columns and rows 16 and 17
 constexpr int LineHi = 18; // exclusive
-constexpr int ExportCell = 25;
-constexpr int ExportSize = 15 * ExportCell;
+constexpr int ExportSize = ExportBoardSize;
 
 // 1-bit pictures: index 0 black, index 1 white, as Windows' monochrome bitmaps.
 constexpr int MonoBlack = 0;
@@ -169,8 +170,8 @@ void FillMono(QImage& image, int left, int top, int right, int bottom, int index
 QImage BlankExportBoard()
 {
     QImage board = Mono(ExportSize, ExportSize, MonoWhite);
-    const int first = 12;
-    const int last = 12 + 14 * ExportCell; // 362
+    const int first = DiagramGeometry::FirstLine;
+    const int last = DiagramGeometry::LastLine; // 362
     // Inner lines 1 pixel wide, spanning the frame.
     for (int k = 1; k < 14; ++k) {
         const int at = first + k * ExportCell;

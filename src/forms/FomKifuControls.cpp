@@ -17,6 +17,7 @@
 #include "forms/ImageBox.h"
 #include "main/Export.h"
 #include "main/Files.h"
+#include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Settings.h"
@@ -45,7 +46,7 @@ constexpr Place Nowhere{};
 constexpr FomKifuControl Table[] = {
 // name                 kind              parent               text (UTF-8)                  left, top, w, h       start        check     port id                        calls                                                     face          ground              member
 {"ClientArea",          K::ClientArea,    "FomKifu",           "",                           Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
-{"ImgBan",              K::BoardView,     "ClientArea",        "",                           {20, 10, 510, 510},   S::Plain,    C::None,  None,                          Calls(&ImgBanMouseDown, &ImgBanMouseMove, &ImgBanMouseUp), WindowFace,  G::Parent,          &Bind<&TFomKifu::ImgBan>},
+{"ImgBan",              K::BoardView,     "ClientArea",        "",                           {ViewLeft, ViewTop, ViewSize, ViewSize}, S::Plain,    C::None,  None,                          Calls(&ImgBanMouseDown, &ImgBanMouseMove, &ImgBanMouseUp), WindowFace,  G::Parent,          &Bind<&TFomKifu::ImgBan>},
 {"PanelSyujun",         K::Panel,         "ClientArea",        "",                           {197, 525, 156, 27},  S::Shown,    C::None,  PanelId::PanelSyujun,          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::PanelSyujun>},
 {"BitBackAll",          K::PictureButton, "PanelSyujun",       "一手目に戻す",               {0, 0, 26, 26},       S::Disabled, C::None,  NavButton::BitBackAll,         Calls(&BitBackAllClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::BitBackAll>},
 {"BitBack2",            K::PictureButton, "PanelSyujun",       "二手戻す",                   {26, 0, 26, 26},      S::Disabled, C::None,  NavButton::BitBack2,           Calls(&BitBack2Click),                                    WindowFace,   G::Parent,          &Bind<&TFomKifu::BitBack2>},
@@ -66,7 +67,7 @@ constexpr FomKifuControl Table[] = {
 {"BtnkoutaiMouse",      K::Button,        "PanelHaiseki",      "左右交替",                   {94, 3, 90, 22},      S::Plain,    C::None,  None,                          Calls(&BtnkoutaiMouseClick),                              Gothic19,     G::Parent,          &Bind<&TFomKifu::BtnkoutaiMouse>},
 {"LabelRightClick",     K::Label,         "PanelHaiseki",      "右ｸﾘｯｸ-白",                  {188, 4, 88, 19},     S::Plain,    C::None,  TextId::LabelRightClick,       Nothing,                                                  Gothic19,     G::HighlightText,   &Bind<&TFomKifu::LabelRightClick>},
 // Lies over the board view, so the picture being saved is seen while the file dialog is open.
-{"ImgGazouBan",         K::ExportView,    "ClientArea",        "",                           {10, 144, 375, 375},  S::Hidden,   C::None,  PanelId::ImgGazouBan,          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::ImgGazouBan>},
+{"ImgGazouBan",         K::ExportView,    "ClientArea",        "",                           {ExportViewLeft, ExportViewTop, ExportBoardSize, ExportBoardSize}, S::Hidden,   C::None,  PanelId::ImgGazouBan,          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::ImgGazouBan>},
 
 {"MainMenu1",           K::MenuBar,       "FomKifu",           "",                           Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
 {"MnuFile",             K::Menu,          "MainMenu1",         "ファイル(&F)",               Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuFile>},

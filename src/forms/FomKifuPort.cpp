@@ -12,10 +12,9 @@
 #include "forms/FomKifu.h"
 #include "forms/ImageBox.h"
 #include "forms/QuestionBoxes.h"
+#include "main/Geometry.h"
 
 namespace {
-
-constexpr int CellPixels = 34;
 
 QString Utf8(const std::string& text)
 {
@@ -27,7 +26,7 @@ QString Utf8(const std::string& text)
 void TFomKifu::DrawCell(int column, int row)
 {
     boardView_.DrawCell(column, row);
-    ImgBan->update((column - 1) * CellPixels, (row - 1) * CellPixels, CellPixels, CellPixels);
+    ImgBan->update(ViewCellX(column), ViewCellY(row), ViewCell, ViewCell);
 }
 
 void TFomKifu::DrawBoardText(int x, int y, const std::string& text)

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "GtRen/Board.h"
+#include "main/Geometry.h"
 
 enum class DiagramPiece : std::uint8_t {
     Board,     // the blank board's piece for the point: grid lines, perhaps a star point
@@ -42,7 +43,7 @@ struct Diagram {
 
 // The figure's geometry, in the units of one 25-pixel bitmap cell.
 namespace DiagramGeometry {
-constexpr int Cell = 25;
+constexpr int Cell = ExportCell;
 constexpr int Board = BoardLines * Cell;
 // Grid line k (0 to 14) of the whole board lies at 12 + 25k, one unit wide; the outer
 // four are two units, thickened outwards.

@@ -8,12 +8,11 @@
 
 #include "main/FileIo.h"
 #include "main/Files.h"
+#include "main/Geometry.h"
 #include "main/Port.h"
 #include "main/State.h"
 
 namespace {
-
-constexpr int ViewCell = 34;
 
 // The save dialog proposes the bitmap, as it always has, and offers the figure
 // formats after it.

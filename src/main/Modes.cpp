@@ -1,6 +1,7 @@
 #include "main/Modes.h"
 
 #include "Set_Data/Set_Data.h"
+#include "main/Geometry.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -127,8 +128,8 @@ void LetterPress(CellIndex cell)
         DrawCell(CellColumn(cell), CellRow(cell));
         return;
     }
-    Window->DrawBoardText((CellColumn(cell) - 1) * 34 + 8, (CellRow(cell) - 1) * 34 + 1,
-                          LetterLabels[p + 1]);
+    Window->DrawBoardText(ViewCellX(CellColumn(cell)) + PressLetterDx,
+                          ViewCellY(CellRow(cell)) + PressLetterDy, LetterLabels[p + 1]);
     CellMarks[cell] = -(p + 1);
     // The scroll bar keeps 25 once it reaches Z, so further presses place Z again.
     SetLetterPosition(p + 1);

@@ -1,6 +1,7 @@
 #include "main/Moves.h"
 
 #include "GtRen/GtRen.h"
+#include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -8,10 +9,10 @@
 
 namespace {
 
-// Column = x div 34 + 1, row = y div 34 + 1; the view is exactly 15 × 34 square.
+// The view is exactly 15 cells square, so a pixel of it is always in a cell.
 CellIndex CellAt(int x, int y)
 {
-    return MakeCell(x / 34 + 1, y / 34 + 1);
+    return MakeCell(ViewColumnAt(x), ViewRowAt(y));
 }
 
 void DrawCellIndex(CellIndex cell)

@@ -8,6 +8,7 @@
 #include "drawing/BoardView.h"
 #include "drawing/DigitGlyphs.h"
 #include "drawing/Pictures.h"
+#include "main/Geometry.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ const Pictures& P()
 
 QRect CellRect(int column, int row)
 {
-    return {(column - 1) * 34, (row - 1) * 34, 34, 34};
+    return {ViewCellX(column), ViewCellY(row), ViewCell, ViewCell};
 }
 
 class BoardViewTest : public testing::Test {

@@ -10,6 +10,7 @@
 #include "FakePort.h"
 #include "drawing/Pictures.h"
 #include "main/Export.h"
+#include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/State.h"
@@ -30,11 +31,12 @@ protected:
     testing::AssertionResult IsBlankCut(const QImage& file, int left, int top, int columns,
                                         int rows)
     {
-        if (file.size() != QSize(columns * 25, rows * 25))
-            return testing::AssertionFailure() << "size " << file.width() << "x" << file.height()
-                                               << ", expected " << columns * 25 << "x" << rows * 25;
-        return SamePixels(file, QRect(0, 0, columns * 25, rows * 25), P().GazouBan,
-                          {(left - 1) * 25, (top - 1) * 25});
+        if (file.size() != QSize(columns * ExportCell, rows * ExportCell))
+            return testing::AssertionFailure()
+                   << "size " << file.width() << "x" << file.height() << ", expected "
+                   << columns * ExportCell << "x" << rows * ExportCell;
+        return SamePixels(file, QRect(0, 0, columns * ExportCell, rows * ExportCell), P().GazouBan,
+                          {(left - 1) * ExportCell, (top - 1) * ExportCell});
     }
     void Drag(QPoint from, std::initializer_list<QPoint> moves)
     {
@@ -224,14 +226,17 @@ TEST_F(ExportCommands, ExportNumbersOnlyMovesFromTheFirstNumberedMoveOn)
     const QImage file = Written(path);
     ASSERT_EQ(file.size(), QSize(375, 375));
     auto cellIs = [&](int column, int row, const QImage& stone) {
-        return SamePixels(file, QRect((column - 1) * 25, (row - 1) * 25, 25, 25), stone);
+        return SamePixels(
+            file, QRect((column - 1) * ExportCell, (row - 1) * ExportCell, ExportCell, ExportCell),
+            stone);
     };
     EXPECT_TRUE(cellIs(3, 3, P().kuro_isi)) << "move 1 is shown without its number";
     EXPECT_TRUE(cellIs(4, 3, P().siro_isi));
     EXPECT_TRUE(cellIs(3, 5, P().siro_isi));
     EXPECT_FALSE(cellIs(5, 5, P().siro_isi)) << "move 6 carries its number";
     // The black stone of move 7: the glyph of 7 at dx + 8, white on black.
-    EXPECT_TRUE(SamePixels(file, QRect(5 * 25 + 8, 4 * 25 + 5, 8, 14), P().kuro_suuji, {56, 0}));
+    EXPECT_TRUE(SamePixels(file, QRect(5 * ExportCell + 8, 4 * ExportCell + 5, 8, 14),
+                           P().kuro_suuji, {56, 0}));
 }
 
 // The chosen name's extension picks the format, in any case; any other name, or none,

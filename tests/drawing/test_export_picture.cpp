@@ -8,6 +8,7 @@
 #include "drawing/ExportPicture.h"
 #include "drawing/MonoBmp.h"
 #include "drawing/Pictures.h"
+#include "main/Geometry.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ const Pictures& P()
 // The cell of a whole-board picture.
 QRect Cell(int column, int row)
 {
-    return {(column - 1) * 25, (row - 1) * 25, 25, 25};
+    return {(column - 1) * ExportCell, (row - 1) * ExportCell, ExportCell, ExportCell};
 }
 
 class ExportPictureTest : public testing::Test {

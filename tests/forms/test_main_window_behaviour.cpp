@@ -18,6 +18,7 @@
 #include "Set_Data/Set_Data.h"
 #include "forms/FileDialogs.h"
 #include "forms/ImageBox.h"
+#include "main/Geometry.h"
 #include "main/State.h"
 
 namespace {
@@ -26,7 +27,7 @@ using MainWindowBehaviour = MainWindowTest;
 
 QPoint CellCentre(int column, int row)
 {
-    return QPoint((column - 1) * 34 + 17, (row - 1) * 34 + 17);
+    return QPoint(ViewCellX(column) + ViewCell / 2, ViewCellY(row) + ViewCell / 2);
 }
 
 std::string Memo(const TFomKifu& window)

@@ -27,6 +27,7 @@
 #include "drawing/Pictures.h"
 #include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
+#include "main/Geometry.h"
 
 namespace {
 
@@ -43,15 +44,16 @@ std::vector<std::string> SeenBoard(TFomKifu& window)
         for (int column = 0; column < 15; ++column) {
             int dark = 0;
             int light = 0;
-            for (int y = 0; y < 34; ++y) {
-                for (int x = 0; x < 34; ++x) {
-                    const int grey = qGray(shown.pixel(column * 34 + x, row * 34 + y));
+            for (int y = 0; y < ViewCell; ++y) {
+                for (int x = 0; x < ViewCell; ++x) {
+                    const int grey = qGray(shown.pixel(column * ViewCell + x, row * ViewCell + y));
                     dark += grey < 60;
                     light += grey > 225;
                 }
             }
             // A stone covers about two thirds of its cell; lines and letters far less.
-            line += dark > 34 * 34 * 35 / 100 ? 'X' : light > 34 * 34 * 35 / 100 ? 'O' : '.';
+            const int third = ViewCell * ViewCell * 35 / 100;
+            line += dark > third ? 'X' : light > third ? 'O' : '.';
         }
         rows.push_back(line);
     }
@@ -102,7 +104,7 @@ std::string Text(QObject* control)
 
 QPoint CellCentre(int column, int row)
 {
-    return QPoint((column - 1) * 34 + 17, (row - 1) * 34 + 17);
+    return QPoint(ViewCellX(column) + ViewCell / 2, ViewCellY(row) + ViewCell / 2);
 }
 
 void PressCell(TFomKifu& window, int column, int row, Qt::MouseButton button = Qt::LeftButton)
@@ -521,7 +523,8 @@ const Case Cases[] = {
          const QImage written(c.File("board.bmp"));
          ASSERT_EQ(written.size(), QSize(375, 375));
          EXPECT_EQ(written.depth(), 1);
-         EXPECT_EQ(qGray(written.pixel(7 * 25 + 3, 7 * 25 + 12)), 0) << "the stone at (8, 8)";
+         EXPECT_EQ(qGray(written.pixel(7 * ExportCell + 3, 7 * ExportCell + 12)), 0)
+             << "the stone at (8, 8)";
      }},
     {"MnuWBHaniSetei", [](Context& c) { c.modals.Choose(c.File("range.bmp")); },
      [](Context& c) {
@@ -611,9 +614,10 @@ const Case Cases[] = {
          EXPECT_EQ(TickedItems(c.window), (std::set<std::string>{"MnuSetTe"}));
          // A move entered now shows the bare stone, without its number.
          PressCell(c.window, 8, 8);
-         const QImage cell = c.window.ImgBan->grab(QRect(7 * 34, 7 * 34, 34, 34))
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
+         const QImage cell =
+             c.window.ImgBan->grab(QRect(ViewCellX(8), ViewCellY(8), ViewCell, ViewCell))
+                 .toImage()
+                 .convertToFormat(QImage::Format_RGB32);
          EXPECT_EQ(cell, ThePictures().BmpBlack.convertToFormat(QImage::Format_RGB32));
      }},
     {"MnuSiTome", nullptr,

@@ -9,6 +9,7 @@
 #include <new>
 
 #include "drawing/BoardView.h"
+#include "main/Geometry.h"
 #include "main/Moves.h"
 #include "main/NullPort.h"
 #include "main/Startup.h"
@@ -87,7 +88,8 @@ public:
 
 void Press(int column, int row)
 {
-    ImgBanMouseDown(MouseButton::Left, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+    ImgBanMouseDown(MouseButton::Left, ViewCellX(column) + ViewCell / 2,
+                    ViewCellY(row) + ViewCell / 2);
 }
 
 // Black's press at (8, 8) makes a four answered at (9, 8); white's answer makes a four

@@ -1,6 +1,7 @@
 #include "FakePort.h"
 
 #include "forms/FomKifuControls.h"
+#include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
@@ -151,5 +152,5 @@ bool AllButtons(const FakePort& port, bool enabled)
 
 void PressCell(int column, int row, MouseButton button)
 {
-    ImgBanMouseDown(button, (column - 1) * 34 + 17, (row - 1) * 34 + 17);
+    ImgBanMouseDown(button, ViewCellX(column) + ViewCell / 2, ViewCellY(row) + ViewCell / 2);
 }
