@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "NullPort.h"
 #include "drawing/BoardView.h"
-#include "main/NullPort.h"
 
 class ViewPort : public NullPort {
 public:

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "NullPort.h"
 #include "main/Moves.h"
-#include "main/NullPort.h"
 #include "main/Startup.h"
 #include "main/State.h"
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "GtRen/Board.h"
+#include "main/Version.h"
 
 // > 0 move number drawn on the stone; −k letter LetterLabels[k]; 0 nothing.
 extern std::int32_t CellMarks[CellTableSize];
@@ -59,4 +60,4 @@ extern std::int32_t SelectedOpening;
 extern std::int32_t SettingsResult;
 
 constexpr const char* ApplicationTitle = "Korvane";
-constexpr const char* MainWindowCaption = "Korvane0.9";
+constexpr const char* MainWindowCaption = "Korvane" KORVANE_VERSION;

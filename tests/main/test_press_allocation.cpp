@@ -8,10 +8,10 @@
 #include <cstring>
 #include <new>
 
+#include "NullPort.h"
 #include "drawing/BoardView.h"
 #include "main/Geometry.h"
 #include "main/Moves.h"
-#include "main/NullPort.h"
 #include "main/Startup.h"
 #include "main/State.h"
 

@@ -1,5 +1,6 @@
 // A window that shows nothing: every question answers OK, every file dialog cancels.
-// For headless runs (benchmarks, fuzzers), which override what they need.
+// For the headless runs of the benchmarks, the fuzzers and the allocation test, which
+// override what they need. Not part of the program: its own command line has its port.
 #pragma once
 
 #include "main/Port.h"
