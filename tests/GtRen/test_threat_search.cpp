@@ -31,7 +31,7 @@ TEST(ThreatSearch, ThreeWithForbiddenPointBecomesClosed)
     AnalyseThreats(0, CellBlack, At(8, 8));
 
     EXPECT_EQ(CountsOf(Level(0)), (Counts{0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(Level(0).ClosedThrees[0], (ClosedThreeEntry{133, 138}));
+    EXPECT_EQ(Level(0).ClosedThrees[0], (ClosedThreeEntry{At(5, 8), At(10, 8)}));
     EXPECT_EQ(Level(1).FourCount, 2); // the trial at (9,8): row and column fours
     EXPECT_TRUE(BoardEquals(before));
 
@@ -51,7 +51,7 @@ TEST(ThreatSearch, EmptyOriginIsAnalysedWithATemporaryStone)
     AnalyseThreats(0, CellBlack, At(8, 8));
 
     EXPECT_EQ(CountsOf(Level(0)), (Counts{0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(Level(0).ClosedThrees[0], (ClosedThreeEntry{133, 138}));
+    EXPECT_EQ(Level(0).ClosedThrees[0], (ClosedThreeEntry{At(5, 8), At(10, 8)}));
     EXPECT_TRUE(BoardEquals(before));
 }
 
@@ -69,7 +69,7 @@ TEST(ThreatSearch, WhiteThreesAreNotExamined)
     AnalyseThreats(0, CellWhite, At(8, 8));
 
     EXPECT_EQ(CountsOf(Level(0)), (Counts{0, 0, 0, 0, 1, 0}));
-    EXPECT_EQ(Level(0).OpenThrees[0], (OpenThreeEntry{137, 133, 138, 0}));
+    EXPECT_EQ(Level(0).OpenThrees[0], (OpenThreeEntry{At(9, 8), At(5, 8), At(10, 8), 0}));
     EXPECT_EQ(Level(1).FourCount, 42);
 }
 

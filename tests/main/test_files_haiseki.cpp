@@ -64,8 +64,9 @@ TEST_F(HaisekiFile, StoresTheBytesOfTheExamples)
 // A game's stones come back as counted, unnumbered placed stones on a fresh record.
 TEST_F(HaisekiFile, AGameOpensAsPlacedStones)
 {
-    for (int c : {136, 120, 121, 40, 200})
-        PressCell(CellColumn(c), CellRow(c));
+    const std::pair<int, int> stones[] = {{8, 8}, {8, 7}, {9, 7}, {8, 2}, {8, 12}};
+    for (const auto& [column, row] : stones)
+        PressCell(column, row);
     const Snapshot game = Snapshot::Take(port);
     Save(dir.File("g.dat"));
 
@@ -76,8 +77,8 @@ TEST_F(HaisekiFile, AGameOpensAsPlacedStones)
     EXPECT_EQ(std::vector<std::int32_t>(std::begin(BoardCells), std::end(BoardCells)), game.cells);
     EXPECT_EQ(BlackStoneTotal, 3);
     EXPECT_EQ(WhiteStoneTotal, 2);
-    for (int c : {136, 120, 121, 40, 200})
-        EXPECT_EQ(CellMarks[c], 0);
+    for (const auto& [column, row] : stones)
+        EXPECT_EQ(CellMarks[MakeCell(column, row)], 0);
     EXPECT_EQ(MoveCount, 0);
     EXPECT_EQ(MoveList[0], 0);
     EXPECT_EQ(SideToMove, CellBlack);

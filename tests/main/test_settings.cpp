@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "BoardPicture.h"
 #include "Set_Data/Set_Data.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "main/Files.h"
@@ -77,10 +78,27 @@ TEST_F(Settings, OpeningFourSetsItsThreeMarkedMoves)
     Confirm(3);
     EXPECT_EQ(SettingsResult, 2);
     EXPECT_EQ(GameInfo.Opening, 4);
-    EXPECT_EQ(BoardCells[136], CellBlack);
-    EXPECT_EQ(BoardCells[120], CellWhite);
-    EXPECT_EQ(BoardCells[121], CellBlack);
-    EXPECT_EQ((std::vector<int>{CellMarks[136], CellMarks[120], CellMarks[121]}),
+    // clang-format off
+    EXPECT_EQ(BoardPicture(), (BoardRowsPicture{
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        ".......OX......",
+        ".......X.......",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+        "...............",
+    }));
+    // clang-format on
+    EXPECT_EQ((std::vector<int>{CellMarks[MakeCell(8, 8)], CellMarks[MakeCell(8, 7)],
+                                CellMarks[MakeCell(9, 7)]}),
               (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(MoveCount, 3);
     EXPECT_EQ(MoveList[3], 0);
@@ -96,9 +114,10 @@ TEST_F(Settings, EveryOpeningSetsItsTableMoves)
     for (int k = 1; k <= 26; ++k) {
         SelectedOpening = k;
         SetupOpening();
-        const int second = (k <= 12 || k == 25) ? 120 : 121;
+        // Straight above the centre, or above and to the right.
+        const int second = (k <= 12 || k == 25) ? MakeCell(8, 7) : MakeCell(9, 7);
         EXPECT_EQ((std::vector<int>(MoveList, MoveList + 4)),
-                  (std::vector<int>{136, second, OpeningThirdMoves[k - 1], 0}))
+                  (std::vector<int>{MakeCell(8, 8), second, OpeningThirdMoves[k - 1], 0}))
             << k;
         EXPECT_EQ(port.texts[TextId::EditSyukei], std::string(" 珠型 : ") + OpeningNames[k]);
     }
@@ -132,7 +151,7 @@ TEST_F(Settings, PlacedStonesAreClearedEvenWithTheOpeningUnchanged)
     Confirm(-1);
     EXPECT_EQ(SettingsResult, 1);
     EXPECT_EQ(BoardCells[MakeCell(2, 2)], CellEmpty);
-    EXPECT_EQ(BoardCells[136], CellEmpty) << "the opening is not set again";
+    EXPECT_EQ(BoardCells[MakeCell(8, 8)], CellEmpty) << "the opening is not set again";
     EXPECT_EQ(MoveCount, 0);
     EXPECT_EQ(BlackStoneTotal, 0);
     EXPECT_EQ(port.texts[TextId::EditSyukei], " 珠型 : 花月");

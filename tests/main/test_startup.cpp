@@ -70,10 +70,13 @@ TEST(Startup, TablesHoldTheLettersAndTheOpenings)
     EXPECT_STREQ(OpeningNames[2], "溪月");
     EXPECT_STREQ(OpeningNames[25], "遊星");
     EXPECT_STREQ(OpeningNames[26], "彗星");
-    const int third[26] = {104, 105, 106, 121, 122, 137, 138, 152, 153, 154, 168, 169, 106,
-                           122, 138, 154, 170, 137, 153, 169, 152, 168, 151, 167, 170, 166};
+    // The third moves by column and row, openings 1 to 26.
+    const int third[26][2] = {{8, 6},  {9, 6},  {10, 6},  {9, 7},   {10, 7}, {9, 8},  {10, 8},
+                              {8, 9},  {9, 9},  {10, 9},  {8, 10},  {9, 10}, {10, 6}, {10, 7},
+                              {10, 8}, {10, 9}, {10, 10}, {9, 8},   {9, 9},  {9, 10}, {8, 9},
+                              {8, 10}, {7, 9},  {7, 10},  {10, 10}, {6, 10}};
     for (int k = 0; k < 26; ++k)
-        EXPECT_EQ(OpeningThirdMoves[k], third[k]) << "opening " << k + 1;
+        EXPECT_EQ(OpeningThirdMoves[k], MakeCell(third[k][0], third[k][1])) << "opening " << k + 1;
 }
 
 TEST(ResetBoard, KeepsModesFlagsAndFrameAndLeavesNothingToReplay)
