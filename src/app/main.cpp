@@ -9,6 +9,7 @@
 #include "StTaikyoku/StTaikyoku.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
+#include "app/QtTranslation.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "main/Files.h"
@@ -90,6 +91,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // Only the name: a display name would also be appended to every window's caption.
     QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+    // Ties the windows to the installed desktop entry (task bar icon under Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.korvane.Korvane"));
+    InstallQtTranslation(application);
     InstallFontSubstitutions();
 
     auto* mainWindow = new TFomKifu;
