@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
 
 #include "forms/Fonts.h"
 #include "main/Cp932.h"
@@ -123,13 +125,35 @@ void TSet_Taikyoku::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // the window system re-showing it is no new activation
-    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
+    CentreOnScreen();
+    if (windowHandle() != nullptr && !centreWhenFramed_) {
+        centreWhenFramed_ = true;
+        windowHandle()->installEventFilter(this);
     }
     ComboSyukei->setFocus();
     FormActivate();
+}
+
+void TSet_Taikyoku::CentreOnScreen()
+{
+    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        if (frame.topLeft() != pos())
+            move(frame.topLeft());
+    }
+}
+
+bool TSet_Taikyoku::eventFilter(QObject* watched, QEvent* event)
+{
+    // The first expose comes after a window manager has put its frame round the dialog
+    // and told its extents; without one the frame is the dialog and nothing moves.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && centreWhenFramed_) {
+        centreWhenFramed_ = false;
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { CentreOnScreen(); });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TSet_Taikyoku::FormActivate()

@@ -32,8 +32,15 @@ public:
     // Esc and the title-bar close box end here: both count as Cancel.
     void reject() override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // Centred by its outer frame: at once, and again once a window manager has framed it.
+    void CentreOnScreen();
+    bool centreWhenFramed_ = false;
 };
 
 extern TSet_Taikyoku* Set_Taikyoku;

@@ -1,18 +1,16 @@
 // Program entry: with no arguments the editor (application, main window, settings dialog,
 // event loop); with a file the editor opening it; with a command its work and no window.
 #include <QApplication>
-#include <QFile>
-#include <QTimer>
 #include <cstdio>
 #include <vector>
 
 #include "StTaikyoku/StTaikyoku.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
+#include "app/OpenAtStart.h"
 #include "app/QtTranslation.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
-#include "main/Files.h"
 #include "main/State.h"
 #ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
 #include "QuitAfterFirstPaint.h" // the start-up benchmark's build of the editor only
@@ -104,11 +102,7 @@ int main(int argc, char** argv)
 #endif
 
     mainWindow->show();
-    if (!line.inputs.isEmpty()) {
-        // Once the window is up, as if the file had been chosen in the menu's open dialog.
-        const std::string path = QFile::encodeName(line.inputs.first()).toStdString();
-        QTimer::singleShot(0, mainWindow, [path] { OpenPath(path); });
-    }
+    OpenAtStart(mainWindow, line.inputs);
     const int result = application.exec();
     delete mainWindow; // the dialog with it
     Set_Taikyoku = nullptr;

@@ -8,7 +8,18 @@ QString QtNameFilters(const std::string& filter)
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        filters.append(parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+        const QString& description = parts[i];
+        // Qt separates patterns with spaces where Windows takes semicolons.
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString shown = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        if (description.endsWith(shown)) {
+            // The description already shows its patterns, as Windows filters do: Qt
+            // reads them from there, and the text stays as written, shown once.
+            filters.append(description.left(description.size() - shown.size()) + QLatin1Char('(') +
+                           patterns + QLatin1Char(')'));
+        } else {
+            filters.append(description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        }
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty()) {
         // A description without a pattern still names something to show.

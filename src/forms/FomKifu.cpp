@@ -43,6 +43,7 @@ TFomKifu::TFomKifu(QWidget* parent) : QMainWindow(parent)
     resize(OuterWidth, OuterHeight);
 
     BuildFromTable();
+    SetUpInput();
     FormCreate();
 }
 

@@ -18,6 +18,7 @@ class QAction;
 class QActionGroup;
 class QFileDialog;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -123,6 +124,9 @@ public:
     QAction* MnuSyujyun = nullptr;
     QAction* MnuSiTome = nullptr;
 
+    // Keys, drops and the wheel over the board while the window is up; see FomKifuInput.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -134,6 +138,9 @@ private:
     void BuildFromTable();
     QObject* Build(const FomKifuControl& row, QObject* parent);
     void FitOuterSize();
+    void SetUpInput();
+    bool KeyPress(QObject* receiver, QKeyEvent* event);
+    bool DragOrDrop(QObject* receiver, QEvent* event);
 
     BoardView boardView_;
     ExportPicture exportPicture_;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -71,4 +72,21 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event)
     }
     const QPoint at = PixelAt(event);
     emit MouseUp(at.x(), at.y());
+}
+
+void ImageBox::wheelEvent(QWheelEvent* event)
+{
+    constexpr int Notch = 120; // QWheelEvent's eighths of a degree in one notch
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
+        event->ignore();
+        return;
+    }
+    wheelRest_ += delta;
+    const int steps = wheelRest_ / Notch;
+    wheelRest_ -= steps * Notch;
+    if (steps != 0) {
+        emit WheelSteps(steps);
+    }
+    event->accept();
 }

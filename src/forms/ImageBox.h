@@ -20,13 +20,17 @@ signals:
     void MouseDown(MouseButton button, int x, int y);
     void MouseMove(bool leftButtonHeld, int x, int y);
     void MouseUp(int x, int y);
+    // Whole notches of the wheel: positive turned away from the user, negative towards.
+    void WheelSteps(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     const QImage* picture_ = nullptr;
+    int wheelRest_ = 0; // the part of a notch that fine-grained wheels send in pieces
 };

@@ -300,9 +300,13 @@ TEST_F(MainWindowBehaviour, TheErrorBoxShowsTheMessageUnderTheApplicationTitle)
 TEST(FileDialogFilters, BecomeQtNameFilters)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"画像データ(*.bmp)|*.bmp", "画像データ(*.bmp) (*.bmp)"},
-        {"棋譜データ(*.kif)|*.kif", "棋譜データ(*.kif) (*.kif)"},
+        // A description that shows its pattern is taken as written, shown once.
+        {"画像データ(*.bmp)|*.bmp", "画像データ(*.bmp)"},
+        {"棋譜データ(*.kif)|*.kif", "棋譜データ(*.kif)"},
+        {"盤データ(*.dat)|*.dat", "盤データ(*.dat)"},
         {"a|*.x|b|*.y", "a (*.x);;b (*.y)"},
+        {"画像(*.bmp;*.png)|*.bmp;*.png", "画像(*.bmp *.png)"},
+        {"x(*.a)|*.b", "x(*.a) (*.b)"},
         {"", ""},
     };
     for (const auto& [filter, expected] : cases) {
@@ -375,7 +379,7 @@ TEST_F(MainWindowBehaviour, TheSharedFileDialogsTakeAnyNameAndAddNoExtension)
         EXPECT_EQ(accepted, c.accepted) << label;
         EXPECT_EQ(chosen, c.accepted ? c.path.toStdString() : "unchanged") << label;
         EXPECT_EQ(seen.dialog, window->FileDialog(c.kind)) << "one shared dialog a kind";
-        EXPECT_EQ(seen.filters, QStringList({"棋譜データ(*.kif) (*.kif)"})) << label;
+        EXPECT_EQ(seen.filters, QStringList({"棋譜データ(*.kif)"})) << label;
         if (c.accepted) {
             EXPECT_EQ(seen.typed, ".kif") << label;
         }

@@ -440,8 +440,7 @@ const Case Cases[] = {
      },
      [](Context& c) {
          ASSERT_EQ(c.modals.seen.size(), 1u);
-         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptOpen, ".kif",
-                          "棋譜データ(*.kif) (*.kif)");
+         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptOpen, ".kif", "棋譜データ(*.kif)");
          EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {8, 7, 'O'}, {9, 7, 'X'}, {8, 6, 'O'}}));
          EXPECT_EQ(Memo(c.window), "　5 手目  黒");
          EXPECT_EQ(VisiblePanels(c.window),
@@ -459,8 +458,7 @@ const Case Cases[] = {
      },
      [](Context& c) {
          ASSERT_EQ(c.modals.seen.size(), 1u);
-         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptSave, "-.kif",
-                          "棋譜データ(*.kif) (*.kif)");
+         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptSave, "-.kif", "棋譜データ(*.kif)");
          QByteArray expected(668, '\0');
          PutInt(expected, 68, 136);
          PutInt(expected, 72, 121);
@@ -475,8 +473,7 @@ const Case Cases[] = {
      },
      [](Context& c) {
          ASSERT_EQ(c.modals.seen.size(), 1u);
-         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptOpen, ".dat",
-                          "盤データ(*.dat) (*.dat)");
+         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptOpen, ".dat", "盤データ(*.dat)");
          EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {15, 1, 'O'}}));
          EXPECT_EQ(Memo(c.window), "  黒石  1\n  白石  1");
          EXPECT_EQ(EnabledButtons(c.window), "000000");
@@ -489,8 +486,7 @@ const Case Cases[] = {
      },
      [](Context& c) {
          ASSERT_EQ(c.modals.seen.size(), 1u);
-         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptSave, ".dat",
-                          "盤データ(*.dat) (*.dat)");
+         ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptSave, ".dat", "盤データ(*.dat)");
          EXPECT_EQ(ReadFile(c.File("saved.dat")), TwoStonePosition());
      }},
     {"MnuExit", [](Context& c) { c.modals.Answer("OK"); },
@@ -515,8 +511,8 @@ const Case Cases[] = {
          EXPECT_EQ(dialog.proposed, ".bmp");
          // The bitmap first, as the default, then the figures for print.
          EXPECT_EQ(dialog.filters,
-                   QStringList({"画像データ(*.bmp) (*.bmp)", "SVG 画像(*.svg) (*.svg)",
-                                "PDF 文書(*.pdf) (*.pdf)", "PNG 画像(*.png) (*.png)"}));
+                   QStringList({"画像データ(*.bmp)", "SVG 画像(*.svg)", "PDF 文書(*.pdf)",
+                                "PNG 画像(*.png)"}));
          EXPECT_TRUE(dialog.exportShown);
          EXPECT_EQ(dialog.exportSize, QSize(375, 375));
          EXPECT_FALSE(c.window.ImgGazouBan->isVisible());

@@ -1,0 +1,16 @@
+#include "app/OpenAtStart.h"
+
+#include <QFile>
+#include <QTimer>
+#include <string>
+
+#include "main/Files.h"
+
+void OpenAtStart(QObject* window, const QStringList& inputs)
+{
+    if (inputs.size() != 1) {
+        return;
+    }
+    const std::string path = QFile::encodeName(inputs.first()).toStdString();
+    QTimer::singleShot(0, window, [path] { OpenPath(path); });
+}
