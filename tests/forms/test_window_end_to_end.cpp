@@ -510,9 +510,8 @@ const Case Cases[] = {
          EXPECT_EQ(dialog.mode, QFileDialog::AcceptSave);
          EXPECT_EQ(dialog.proposed, ".bmp");
          // The bitmap first, as the default, then the figures for print.
-         EXPECT_EQ(dialog.filters,
-                   QStringList({"画像データ(*.bmp)", "SVG 画像(*.svg)", "PDF 文書(*.pdf)",
-                                "PNG 画像(*.png)"}));
+         EXPECT_EQ(dialog.filters, QStringList({"画像データ(*.bmp)", "SVG 画像(*.svg)",
+                                                "PDF 文書(*.pdf)", "PNG 画像(*.png)"}));
          EXPECT_TRUE(dialog.exportShown);
          EXPECT_EQ(dialog.exportSize, QSize(375, 375));
          EXPECT_FALSE(c.window.ImgGazouBan->isVisible());
