@@ -1,0 +1,327 @@
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "Renju/Forbidden.h"
+#include "Renju/LineShapes.h"
+#include "Renju/Renju.h"
+
+namespace renju {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Every run of five board cells along a line: a four is made on one of them or not at all.
+const std::vector<std::array<CellIndex, 5>>& Windows()
+{
+    static const std::vector<std::array<CellIndex, 5>> windows = [] {
+        std::vector<std::array<CellIndex, 5>> all;
+        for (CellIndex start = 17; start <= 255; ++start) {
+            if (!IsBoardCell(start))
+                continue;
+            for (int step : LineSteps) {
+                std::array<CellIndex, 5> window{};
+                bool onBoard = true;
+                for (int k = 0; k < 5 && onBoard; ++k) {
+                    window[k] = start + k * step;
+                    onBoard = window[k] <= 255 && IsBoardCell(window[k]);
+                }
+                // A step of 15 leaves the board at column 1 and comes back at column 15
+                // of the next row only through column 0, which is off the board.
+                if (onBoard)
+                    all.push_back(window);
+            }
+        }
+        return all;
+    }();
+    return windows;
+}
+
+// Random keys of the stones, for recognising a position met again.
+struct Keys {
+    std::uint64_t key[3][CellTableSize];
+    Keys()
+    {
+        std::uint64_t x = 0x9E3779B97F4A7C15ull;
+        for (auto& colour : key)
+            for (auto& cell : colour) {
+                x ^= x << 13;
+                x ^= x >> 7;
+                x ^= x << 17;
+                cell = x;
+            }
+    }
+};
+
+const Keys& TheKeys()
+{
+    static const Keys keys;
+    return keys;
+}
+
+// Positions already known not to win within a number of fours; a position that failed
+// without meeting the depth bound fails at every depth.
+class FailedTable {
+public:
+    static constexpr int AnyDepth = 1 << 30;
+
+    FailedTable() : entries_(Size) {}
+    // The depth stored for `key`, 0 if none.
+    int Depth(std::uint64_t key) const
+    {
+        const Entry& e = entries_[key & (Size - 1)];
+        return e.key == key ? e.depth : 0;
+    }
+    void Store(std::uint64_t key, int depth)
+    {
+        Entry& e = entries_[key & (Size - 1)];
+        if (e.key != key || e.depth < depth)
+            e = {key, depth};
+    }
+
+private:
+    struct Entry {
+        std::uint64_t key = 0;
+        int depth = 0;
+    };
+    static constexpr std::size_t Size = 1u << 16;
+    std::vector<Entry> entries_;
+};
+
+// One trial stone on the search's position, kept in the position's key.
+class SearchStone {
+public:
+    SearchStone(Position& position, std::uint64_t& key, CellIndex cell, int colour)
+        : stone_(position, cell, colour), key_(key), change_(TheKeys().key[colour][cell])
+    {
+        key_ ^= change_;
+    }
+    ~SearchStone() { key_ ^= change_; }
+    SearchStone(const SearchStone&) = delete;
+    SearchStone& operator=(const SearchStone&) = delete;
+
+private:
+    TrialStone stone_;
+    std::uint64_t& key_;
+    std::uint64_t change_;
+};
+
+// The five points of `colour` through its stone on `cell`, in the four lines.
+int FivePointsThrough(const Position& position, CellIndex cell, int colour, CellIndex (&out)[8])
+{
+    int count = 0;
+    for (int step : LineSteps) {
+        const unsigned points = ShapeAt(position, cell, step, colour).fivePoints;
+        for (int q = -4; q <= 4; ++q)
+            if ((points & (1u << (q + 4))) && count < 8)
+                out[count++] = PointAlong(cell, step, q);
+    }
+    return count;
+}
+
+// Whether the stone of `colour` on `cell` stands in a five.
+bool StandsInFive(const Position& position, CellIndex cell, int colour)
+{
+    for (int step : LineSteps)
+        if (ShapeAt(position, cell, step, colour).shape == LineShape::Five)
+            return true;
+    return false;
+}
+
+class Chase {
+public:
+    Chase(const std::int32_t* board, int attacker, const ChaseLimits& limits)
+        : position_(board), attacker_(attacker), defender_(3 - attacker), limits_(limits),
+          start_(Clock::now()),
+          nextReport_(start_ + std::chrono::milliseconds(limits.reportEveryMs)),
+          deadline_(start_ + std::chrono::milliseconds(limits.timeLimitMs))
+    {
+        for (CellIndex cell = 0; cell < CellTableSize; ++cell)
+            if (position_[cell] == CellBlack || position_[cell] == CellWhite)
+                key_ ^= TheKeys().key[position_[cell]][cell];
+    }
+
+    ChaseResult Run()
+    {
+        ChaseResult result;
+        const std::vector<CellIndex> fives = FivePointsOf(attacker_);
+        if (!fives.empty()) {
+            result.outcome = ChaseOutcome::Found;
+            result.moves.push_back(fives.front());
+            return result;
+        }
+        const std::vector<CellIndex> threats = FivePointsOf(defender_);
+        if (threats.size() >= 2)
+            return result;
+        const CellIndex mustBlock = threats.empty() ? 0 : threats.front();
+        for (int depth = 1; depth <= limits_.maxFours; ++depth) {
+            line_.clear();
+            if (Attack(depth, mustBlock)) {
+                result.outcome = ChaseOutcome::Found;
+                result.moves.assign(line_.rbegin(), line_.rend());
+                return result;
+            }
+            if (stopped_ != ChaseOutcome::NotFound) {
+                result.outcome = stopped_;
+                return result;
+            }
+            if (!deeperHelps_)
+                break; // no line reached the depth bound: a deeper search finds nothing new
+            deeperHelps_ = false;
+        }
+        return result;
+    }
+
+private:
+    // Every empty cell where `colour` makes a five (black: exactly five).
+    std::vector<CellIndex> FivePointsOf(int colour)
+    {
+        std::vector<CellIndex> points;
+        for (CellIndex cell = 0; cell < CellTableSize; ++cell) {
+            if (position_[cell] != CellEmpty)
+                continue;
+            TrialStone stone(position_, cell, colour);
+            if (StandsInFive(position_, cell, colour))
+                points.push_back(cell);
+        }
+        return points;
+    }
+
+    // The cells where the attacker may make a four, in CellIndex order.
+    void FourMoves(std::vector<CellIndex>& moves)
+    {
+        bool seen[CellTableSize] = {};
+        for (const auto& window : Windows()) {
+            int own = 0;
+            int empty = 0;
+            for (CellIndex cell : window) {
+                const int value = position_[cell];
+                own += value == attacker_;
+                empty += value == CellEmpty;
+            }
+            if (own == 3 && empty == 2)
+                for (CellIndex cell : window)
+                    if (position_[cell] == CellEmpty)
+                        seen[cell] = true;
+        }
+        for (CellIndex cell = 17; cell <= 255; ++cell)
+            if (seen[cell])
+                moves.push_back(cell);
+    }
+
+    bool OutOfTime()
+    {
+        if (stopped_ != ChaseOutcome::NotFound)
+            return true;
+        if ((++nodes_ & 63) != 0)
+            return false;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline_) {
+            stopped_ = ChaseOutcome::TimedOut;
+        } else if (limits_.keepGoing != nullptr && now >= nextReport_) {
+            nextReport_ = now + std::chrono::milliseconds(limits_.reportEveryMs);
+            if (!limits_.keepGoing(limits_.context))
+                stopped_ = ChaseOutcome::Cancelled;
+        }
+        return stopped_ != ChaseOutcome::NotFound;
+    }
+
+    // The attacker to move with `fours` attacking moves left; `mustBlock` is the defender's
+    // one five point, 0 if it has none. On success line_ holds the chase, last move first.
+    bool Attack(int fours, CellIndex mustBlock)
+    {
+        if (OutOfTime())
+            return false;
+        const int known = failed_.Depth(key_);
+        if (known >= fours) {
+            if (known != FailedTable::AnyDepth)
+                deeperHelps_ = true;
+            return false;
+        }
+        // Whether this position's own lines meet the depth bound, kept apart from the rest.
+        const bool deeperHelpedBefore = deeperHelps_;
+        deeperHelps_ = false;
+        const bool won = TryFours(fours, mustBlock);
+        const bool bounded = deeperHelps_;
+        deeperHelps_ = deeperHelpedBefore || bounded;
+        if (!won && stopped_ == ChaseOutcome::NotFound)
+            failed_.Store(key_, bounded ? fours : FailedTable::AnyDepth);
+        return won;
+    }
+
+    bool TryFours(int fours, CellIndex mustBlock)
+    {
+        std::vector<CellIndex> moves;
+        if (mustBlock != 0)
+            moves.push_back(mustBlock);
+        else
+            FourMoves(moves);
+        for (CellIndex move : moves) {
+            CellIndex points[8];
+            int count = 0;
+            {
+                SearchStone trial(position_, key_, move, attacker_);
+                count = FivePointsThrough(position_, move, attacker_, points);
+            }
+            if (count == 0)
+                continue;
+            if (attacker_ == CellBlack && JudgeBlack(position_, move) != ForbiddenKind::None)
+                continue;
+            SearchStone attack(position_, key_, move, attacker_);
+            const CellIndex block = points[0];
+            // Two five points cannot both be stopped; one that black may not take neither.
+            if (count >= 2 ||
+                (defender_ == CellBlack && JudgeBlack(position_, block) != ForbiddenKind::None)) {
+                line_.push_back(move);
+                return true;
+            }
+            if (fours == 1) {
+                deeperHelps_ = true;
+                continue;
+            }
+            SearchStone defence(position_, key_, block, defender_);
+            if (StandsInFive(position_, block, defender_))
+                continue; // the defence makes a five: the chase fails here
+            CellIndex counter[8];
+            const int counters = FivePointsThrough(position_, block, defender_, counter);
+            if (counters >= 2)
+                continue; // the defence makes fours the attacker cannot all stop
+            if (Attack(fours - 1, counters == 1 ? counter[0] : 0)) {
+                line_.push_back(block);
+                line_.push_back(move);
+                return true;
+            }
+            if (stopped_ != ChaseOutcome::NotFound)
+                return false;
+        }
+        return false;
+    }
+
+    Position position_;
+    int attacker_;
+    int defender_;
+    ChaseLimits limits_;
+    Clock::time_point start_;
+    Clock::time_point nextReport_;
+    Clock::time_point deadline_;
+    std::uint64_t key_ = 0;
+    std::uint64_t nodes_ = 0;
+    ChaseOutcome stopped_ = ChaseOutcome::NotFound;
+    bool deeperHelps_ = false;
+    FailedTable failed_;
+    std::vector<CellIndex> line_;
+};
+
+} // namespace
+
+ChaseResult FindFourChase(const std::int32_t* board, int attacker, const ChaseLimits& limits)
+{
+    if (attacker != CellBlack && attacker != CellWhite)
+        return {};
+    Chase chase(board, attacker, limits);
+    return chase.Run();
+}
+
+} // namespace renju
