@@ -215,7 +215,7 @@ private:
     {
         if (stopped_ != ChaseOutcome::NotFound)
             return true;
-        if ((++nodes_ & 63) != 0)
+        if ((nodes_++ & 63) != 0)
             return false;
         const Clock::time_point now = Clock::now();
         if (now >= deadline_) {
