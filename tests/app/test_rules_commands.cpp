@@ -1,0 +1,152 @@
+// --forbidden and --vcf run as a user would from a shell with no display: the position of a
+// stone placement or a game record, the answer on standard output, refusals on standard error.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+#include "../main/test_files_fixture.h"
+#include "ProgramRun.h"
+#include "main/HaisekiFile.h"
+#include "main/KifuFile.h"
+
+namespace {
+
+using Rows = std::array<const char*, BoardLines>;
+
+// A stone placement file holding the picture ('X' black, 'O' white).
+void WritePlacement(const std::string& path, const Rows& rows)
+{
+    std::int32_t cells[CellTableSize] = {};
+    for (int row = 1; row <= BoardLines; ++row)
+        for (int column = 1; column <= BoardLines; ++column) {
+            const char mark = rows[row - 1][column - 1];
+            cells[MakeCell(column, row)] = mark == 'X' ? CellBlack : mark == 'O' ? CellWhite : 0;
+        }
+    std::uint8_t bytes[HaisekiFileSize];
+    PackBoard(cells, bytes);
+    WriteBytes(path, Bytes(std::begin(bytes), std::end(bytes)));
+}
+
+QString Q(const std::string& path)
+{
+    return QString::fromStdString(path);
+}
+
+// clang-format off
+// (7,8) is a double three, (12,3) an overline, (6,13) a double four in one line.
+const Rows kThreePoints = {
+    "...............",
+    "...............",
+    "........XXX.XX.",
+    "...............",
+    "...............",
+    "......X........",
+    "......X........",
+    "....XX.........",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "..X.X.X.X......",
+    "...............",
+    "...............",
+};
+// Black: (9,8) four and three, white blocks (10,8), (9,7) straight four. White: nothing.
+const Rows kBlackFourThree = {
+    "...............",
+    "...............",
+    "..O............",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "....OXXX.......",
+    "........X......",
+    "........X......",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+    "...............",
+};
+// clang-format on
+
+TEST(RulesCommands, ForbiddenListsEachPointWithItsKindInCellOrder)
+{
+    TempDir dir;
+    WritePlacement(dir.File("points.dat"), kThreePoints);
+    const ProgramRun run = RunKorvane({"--forbidden", Q(dir.File("points.dat"))});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "60 overline\n"
+                                     "135 double-three\n"
+                                     "214 double-four\n");
+
+    WritePlacement(dir.File("empty.dat"),
+                   Rows{"...............", "...............", "...............", "...............",
+                        "...............", "...............", "...............", "...............",
+                        "...............", "...............", "...............", "...............",
+                        "...............", "...............", "..............."});
+    const ProgramRun none = RunKorvane({"--forbidden", Q(dir.File("empty.dat"))});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_TRUE(none.out.isEmpty());
+}
+
+// A game record is replayed as the menu's open does: the stones of its moves are judged.
+TEST(RulesCommands, ForbiddenJudgesTheGameRecordsPosition)
+{
+    TempDir dir;
+    KifuRecordLayout record{};
+    // Black (5,8) (6,8) (7,6) (7,7), white far away: (7,8) is a double three.
+    const std::int32_t moves[] = {MakeCell(5, 8),  MakeCell(1, 1),  MakeCell(6, 8),
+                                  MakeCell(15, 1), MakeCell(7, 6),  MakeCell(1, 15),
+                                  MakeCell(7, 7),  MakeCell(15, 15)};
+    StoreMoves(record, moves, 8);
+    std::uint8_t bytes[KifuFileSize];
+    EncodeKifuRecord(record, bytes);
+    WriteBytes(dir.File("game.kif"), Bytes(std::begin(bytes), std::end(bytes)));
+    const ProgramRun run = RunKorvane({"--forbidden", Q(dir.File("game.kif"))});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "135 double-three\n");
+}
+
+TEST(RulesCommands, VcfPrintsTheChaseOrNone)
+{
+    TempDir dir;
+    WritePlacement(dir.File("chase.dat"), kBlackFourThree);
+    const ProgramRun black = RunKorvane({"--vcf", "black", Q(dir.File("chase.dat"))});
+    EXPECT_EQ(black.status, 0) << black.err.toStdString();
+    EXPECT_EQ(black.out.toStdString(), "137 138 121\n");
+
+    const ProgramRun white = RunKorvane({"--vcf", "white", Q(dir.File("chase.dat"))});
+    EXPECT_EQ(white.status, 0);
+    EXPECT_EQ(white.out.toStdString(), "none\n");
+
+    // Black to make five at once: that one cell.
+    WritePlacement(dir.File("five.dat"),
+                   Rows{"...............", "...............", "...............", "...............",
+                        "...............", "...............", "...............", "....OXXXX......",
+                        "...............", "...............", "...............", "...............",
+                        "...............", "...............", "..............."});
+    const ProgramRun five = RunKorvane({"--vcf", "black", Q(dir.File("five.dat"))});
+    EXPECT_EQ(five.status, 0);
+    EXPECT_EQ(five.out.toStdString(), "138\n");
+}
+
+// An input the menu's open would refuse is refused here too, with its message.
+TEST(RulesCommands, RefusedInputsSayWhyAndFail)
+{
+    TempDir dir;
+    Bytes damaged(HaisekiFileSize, 0);
+    damaged[0] = 0xff; // a cell value 3
+    WriteBytes(dir.File("bad.dat"), damaged);
+    for (const QStringList& arguments : {QStringList{"--forbidden", Q(dir.File("missing.kif"))},
+                                         QStringList{"--vcf", "white", Q(dir.File("bad.dat"))}}) {
+        const ProgramRun run = RunKorvane(arguments);
+        EXPECT_EQ(run.status, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(arguments.last())) << run.err.toStdString();
+    }
+}
+
+} // namespace
