@@ -11,6 +11,7 @@
 #include "drawing/CellFont.h"
 #include "drawing/DigitGlyphs.h"
 #include "drawing/Pictures.h"
+#include "main/ForbiddenMarks.h"
 #include "main/State.h"
 
 namespace {
@@ -92,12 +93,31 @@ void BoardView::DrawCell(int column, int row)
     const qsizetype stride = image_.bytesPerLine();
     uchar* origin = image_.bits() + y0 * stride + x0 * 4;
     CopyBlock<CellSize>(origin, stride, Background(column, row, stone), 0, CellSize);
-    if (mark < 0) {
+    if (mark < 0)
         DrawLetter(x0, y0, -mark);
-        return;
-    }
-    if (ShowMoveNumbers == 1 && (stone == CellBlack || stone == CellWhite) && mark > 0)
+    else if (ShowMoveNumbers == 1 && (stone == CellBlack || stone == CellWhite) && mark > 0)
         DrawNumber(origin, stride, stone, mark);
+    if (ForbiddenMarks[cell] != 0 && stone == CellEmpty)
+        DrawForbiddenMark(origin, stride);
+}
+
+// A red cross of two strokes three pixels wide, 14 pixels square around the crossing of
+// the grid lines (pixels 16 and 17), inside the cell.
+void BoardView::DrawForbiddenMark(uchar* origin, qsizetype stride)
+{
+    constexpr QRgb Red = 0xffdc0000u;
+    constexpr int First = 10, Size = 14;
+    for (int y = 0; y < Size; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(origin + (First + y) * stride) + First;
+        for (int x = 0; x < Size; ++x) {
+            const int down = x - y;
+            const int up = x + y - (Size - 1);
+            if (down >= -1 && down <= 1)
+                line[x] = Red;
+            else if (up >= -1 && up <= 1)
+                line[x] = Red;
+        }
+    }
 }
 
 // The glyphs' places, relative to the cell's left edge: one digit at 12; two at 6 and

@@ -15,7 +15,8 @@ public:
 
     const QImage& Image() const { return image_; }
 
-    // Draws the cell completely from BoardCells, CellMarks and ShowMoveNumbers.
+    // Draws the cell completely from BoardCells, CellMarks and ShowMoveNumbers, and the
+    // forbidden-point mark on an empty cell of ForbiddenMarks.
     void DrawCell(int column, int row);
     void DrawAllCells();
     // Text in the view's own font (height 30) with its top-left corner at (x, y).
@@ -34,6 +35,7 @@ private:
     const QImage& Background(int column, int row, int stone) const;
     void DrawNumber(uchar* origin, qsizetype stride, int stone, int number);
     void DrawLetter(int x0, int y0, int label);
+    void DrawForbiddenMark(uchar* origin, qsizetype stride);
 
     const Pictures& pictures_;
     QImage image_;

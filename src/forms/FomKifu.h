@@ -3,6 +3,7 @@
 // its handlers (control name + event) is a thin call into the logic.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <string>
@@ -23,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QProgressDialog;
 class QPushButton;
 class QScrollBar;
 class QToolButton;
@@ -32,6 +34,7 @@ class QToolButton;
 struct DialogHooks {
     std::function<Answer(QuestionKind, const std::string&)> ask;
     std::function<void(const std::string&)> errorBox;
+    std::function<void(const std::string&)> information;
     std::function<bool(FileDialogKind, const std::string& fileName, const std::string& filter,
                        std::string& chosen)>
         fileDialog;
@@ -63,6 +66,10 @@ public:
     void CloseMainWindow() override;
     void BuildExportPicture(int left, int top, int right, int bottom) override;
     bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
+    void BeginProgress(const std::string& text) override;
+    bool KeepGoing() override;
+    void EndProgress() override;
+    void ShowInformation(const std::string& text) override;
 
     const BoardView& Board() const { return boardView_; }
     const ExportPicture& Export() const { return exportPicture_; }
@@ -123,6 +130,8 @@ public:
     QMenu* MnuTool = nullptr;
     QAction* MnuSyujyun = nullptr;
     QAction* MnuSiTome = nullptr;
+    QAction* MnuKinsyu = nullptr;
+    QAction* MnuSioiSagasu = nullptr;
 
     // Keys, drops and the wheel over the board while the window is up; see FomKifuInput.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -147,6 +156,10 @@ private:
     QFileDialog* openDialog_ = nullptr; // OpenDialog1
     QFileDialog* saveDialog_ = nullptr; // SaveDialog1
     std::vector<QObject*> controls_;    // one for each row of the control table
+    // The progress box of a long search: shown once the search has run ProgressDelayMs.
+    QProgressDialog* progress_ = nullptr;
+    QElapsedTimer progressClock_;
+    QString progressText_;
     bool placed_ = false;
     bool frameFitted_ = false;
 };

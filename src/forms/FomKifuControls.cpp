@@ -17,6 +17,8 @@
 #include "forms/ImageBox.h"
 #include "main/Export.h"
 #include "main/Files.h"
+#include "main/ForbiddenMarks.h"
+#include "main/FourChaseSearch.h"
 #include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
@@ -89,9 +91,11 @@ constexpr FomKifuControl Table[] = {
 {"MnuSetMoji",          K::MenuItem,      "MnuSettei",         "文字配置(&M)",               Nowhere,              S::Unticked, C::Radio, MenuTick::MnuSetMoji,          Calls(&MnuSetMojiClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSetMoji>},
 {"MnuSetIsi",           K::MenuItem,      "MnuSettei",         "石の配置(&H)",               Nowhere,              S::Unticked, C::Radio, MenuTick::MnuSetIsi,           Calls(&MnuSetIsiClick),                                   WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSetIsi>},
 {"MnuSetSioi",          K::MenuItem,      "MnuSettei",         "四追順設定(&F)",             Nowhere,              S::Unticked, C::Radio, MenuTick::MnuSetSioi,          Calls(&MnuSetSioiClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSetSioi>},
+{"MnuSioiSagasu",       K::MenuItem,      "MnuKyokumen",       "四追いを探す(&V)",           Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuSioiSagasuClick),                               WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSioiSagasu>},
 {"MnuTool",             K::Menu,          "MainMenu1",         "各種設定(&T)",               Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuTool>},
 {"MnuSyujyun",          K::MenuItem,      "MnuTool",           "珠順表示(&H)",               Nowhere,              S::Ticked,   C::Tick,  MenuTick::MnuSyujyun,          Calls(&MnuSyujyunClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSyujyun>},
 {"MnuSiTome",           K::MenuItem,      "MnuTool",           "四を自動的に止める(&D)",     Nowhere,              S::Unticked, C::Tick,  MenuTick::MnuSiTome,           Calls(&MnuSiTomeClick),                                   WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSiTome>},
+{"MnuKinsyu",           K::MenuItem,      "MnuTool",           "禁手点を表示(&K)",           Nowhere,              S::Unticked, C::Tick,  MenuTick::MnuKinsyu,           Calls(&MnuKinsyuClick),                                   WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKinsyu>},
 };
 // clang-format on
 

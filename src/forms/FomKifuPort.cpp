@@ -1,8 +1,10 @@
 // The main window as the logic's WindowPort.
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -13,6 +15,7 @@
 #include "forms/ImageBox.h"
 #include "forms/QuestionBoxes.h"
 #include "main/Geometry.h"
+#include "main/State.h"
 
 namespace {
 
@@ -155,4 +158,49 @@ void TFomKifu::BuildExportPicture(int left, int top, int right, int bottom)
 bool TFomKifu::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
 {
     return exportPicture_.Encode(format, bytes);
+}
+
+namespace {
+
+// A search shorter than this shows no box at all.
+constexpr int ProgressDelayMs = 300;
+
+} // namespace
+
+void TFomKifu::BeginProgress(const std::string& text)
+{
+    progressText_ = Utf8(text);
+    progressClock_.start();
+}
+
+bool TFomKifu::KeepGoing()
+{
+    if (progress_ == nullptr && progressClock_.isValid() &&
+        progressClock_.elapsed() >= ProgressDelayMs) {
+        progress_ = new QProgressDialog(progressText_, QStringLiteral("キャンセル"), 0, 0, this);
+        progress_->setWindowTitle(QString::fromUtf8(ApplicationTitle));
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(0);
+        progress_->show();
+    }
+    // Until the box stands over the window, a press on the board must not reach it.
+    QCoreApplication::processEvents(progress_ == nullptr ? QEventLoop::ExcludeUserInputEvents
+                                                         : QEventLoop::AllEvents);
+    return progress_ == nullptr || !progress_->wasCanceled();
+}
+
+void TFomKifu::EndProgress()
+{
+    delete progress_;
+    progress_ = nullptr;
+    progressClock_.invalidate();
+}
+
+void TFomKifu::ShowInformation(const std::string& text)
+{
+    if (Dialogs.information) {
+        Dialogs.information(text);
+        return;
+    }
+    RunInformationBox(this, Utf8(text));
 }

@@ -96,3 +96,16 @@ void RunErrorBox(QWidget* parent, const QString& text)
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
+
+void RunInformationBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("情報"));
+    box.setIcon(QMessageBox::Information);
+    box.setText(DisplayText(text));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}

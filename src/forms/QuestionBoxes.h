@@ -12,5 +12,8 @@ class QWidget;
 // Escape and the close box answer Cancel, in both kinds.
 Answer RunQuestionBox(QWidget* parent, QuestionKind kind, const QString& text);
 
+// "情報", information icon, one "OK" button: a notice, not a question.
+void RunInformationBox(QWidget* parent, const QString& text);
+
 // Error icon, caption "Korvane", one OK button.
 void RunErrorBox(QWidget* parent, const QString& text);

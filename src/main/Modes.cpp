@@ -1,6 +1,7 @@
 #include "main/Modes.h"
 
 #include "Set_Data/Set_Data.h"
+#include "main/ForbiddenMarks.h"
 #include "main/Geometry.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
@@ -42,6 +43,7 @@ void ShowEditMode()
     default:
         break;
     }
+    UpdateForbiddenMarks();
 }
 
 void AskSideToMove()
@@ -110,6 +112,7 @@ void ShowStoneCounts()
     StatusText counts;
     counts << "  黒石  " << BlackStoneTotal << "\n  白石  " << WhiteStoneTotal;
     WriteStatus(counts.View());
+    UpdateForbiddenMarks();
 }
 
 void BtnkoutaiMouseClick()

@@ -8,7 +8,15 @@
 
 enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
 enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
-enum class MenuTick { MnuSetTe, MnuSetMoji, MnuSetIsi, MnuSetSioi, MnuSyujyun, MnuSiTome };
+enum class MenuTick {
+    MnuSetTe,
+    MnuSetMoji,
+    MnuSetIsi,
+    MnuSetSioi,
+    MnuSyujyun,
+    MnuSiTome,
+    MnuKinsyu
+};
 enum class TextId {
     EditSyukei,
     EditKuroKisi,
@@ -66,6 +74,15 @@ public:
     // The whole file of the export picture in `format`, in memory; the logic writes it.
     // False when the picture cannot be encoded.
     virtual bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) = 0;
+
+    // A long piece of work: the window shows a cancellable progress box once the work has
+    // run about 0.3 s. KeepGoing lets the window handle its events and is false once the
+    // user has cancelled. A window without such a box lets the work run to its end.
+    virtual void BeginProgress(const std::string& /*text*/) {}
+    virtual bool KeepGoing() { return true; }
+    virtual void EndProgress() {}
+    // An information box ("情報", the information icon) with the one button OK.
+    virtual void ShowInformation(const std::string& /*text*/) {}
 };
 
 // The window the logic talks to; set once at start-up (or by a test).

@@ -1,6 +1,7 @@
 #include "main/Startup.h"
 
 #include "Set_Data/Set_Data.h"
+#include "main/ForbiddenMarks.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Port.h"
@@ -35,6 +36,9 @@ void FormCreate()
     SetLetterPosition(0);
     ShowMoveNumbers = 1;
     AutoBlockFours = 0;
+    ShowForbiddenPoints = 0;
+    for (auto& mark : ForbiddenMarks)
+        mark = 0;
     ResetBoard();
     ShowMoveStatus();
 }
@@ -68,4 +72,5 @@ void ShowMoveStatus()
     StatusText line;
     line << "　" << MoveCount + 1 << " 手目" << (SideToMove == CellBlack ? "  黒" : "  白");
     WriteStatus(line.View());
+    UpdateForbiddenMarks();
 }

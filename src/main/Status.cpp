@@ -14,6 +14,10 @@ namespace {
 std::string Shown;
 int BatchDepth = 0;
 bool Pending = false;
+// Work that waits for the end of the batch, each entry once.
+constexpr int DeferredRoom = 4;
+void (*Deferred[DeferredRoom])() = {};
+int DeferredCount = 0;
 
 void Publish()
 {
@@ -30,8 +34,30 @@ StatusBatch::StatusBatch()
 
 StatusBatch::~StatusBatch()
 {
-    if (--BatchDepth == 0 && Pending)
+    if (--BatchDepth != 0)
+        return;
+    if (Pending)
         Publish();
+    const int count = DeferredCount;
+    DeferredCount = 0;
+    for (int i = 0; i < count; ++i)
+        Deferred[i]();
+}
+
+bool StatusBatchOpen()
+{
+    return BatchDepth > 0;
+}
+
+void DeferUntilBatchEnds(void (*work)())
+{
+    for (int i = 0; i < DeferredCount; ++i)
+        if (Deferred[i] == work)
+            return;
+    if (DeferredCount < DeferredRoom)
+        Deferred[DeferredCount++] = work;
+    else
+        work(); // no room left: do it now rather than never
 }
 
 void WriteStatus(std::string_view text)

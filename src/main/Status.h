@@ -16,6 +16,12 @@ public:
     StatusBatch& operator=(const StatusBatch&) = delete;
 };
 
+// Whether a batch is open: the current command writes its status when it ends.
+bool StatusBatchOpen();
+// Runs `work` once when the open batch ends, after the status is written, however often
+// it is asked for meanwhile.
+void DeferUntilBatchEnds(void (*work)());
+
 // Replaces the whole content of Memo1 (at once, or at the end of the batch).
 void WriteStatus(std::string_view text);
 

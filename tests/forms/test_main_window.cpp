@@ -280,13 +280,15 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
         QStringList({"MnuWBHozon=盤全体を保存(&W)", "MnuWBHaniSetei=範囲を指定して保存(&X)"}));
     EXPECT_EQ(Captions(window->MnuTaikyoku->actions()), QStringList({"MnuSetTaikyoku=設定(&T)"}));
     EXPECT_EQ(Captions(window->MnuKyokumen->actions()),
-              QStringList({"MnuClear=盤クリア(&C)", "MnuSettei=設定(&S)"}));
+              QStringList({"MnuClear=盤クリア(&C)", "MnuSettei=設定(&S)",
+                           "MnuSioiSagasu=四追いを探す(&V)"}));
     EXPECT_EQ(window->MnuKyokumen->actions().at(1)->menu(), window->MnuSettei);
     EXPECT_EQ(Captions(window->MnuSettei->actions()),
               QStringList({"MnuSetTe=珠順設定(&T)", "MnuSetMoji=文字配置(&M)",
                            "MnuSetIsi=石の配置(&H)", "MnuSetSioi=四追順設定(&F)"}));
     EXPECT_EQ(Captions(window->MnuTool->actions()),
-              QStringList({"MnuSyujyun=珠順表示(&H)", "MnuSiTome=四を自動的に止める(&D)"}));
+              QStringList({"MnuSyujyun=珠順表示(&H)", "MnuSiTome=四を自動的に止める(&D)",
+                           "MnuKinsyu=禁手点を表示(&K)"}));
 }
 
 } // namespace

@@ -603,6 +603,26 @@ const Case Cases[] = {
          EXPECT_EQ(Memo(c.window), "　1 手目  白");
      }},
 
+    {"MnuSioiSagasu",
+     [](Context& c) {
+         // Black (6,8) (7,8) (8,8) closed by white (5,8), and (9,9) (9,10): black to move.
+         const std::pair<int, int> presses[] = {{6, 8},  {5, 8}, {7, 8},   {3, 3},  {8, 8},
+                                                {1, 15}, {9, 9}, {15, 15}, {9, 10}, {15, 1}};
+         for (const auto& [column, row] : presses) {
+             PressCell(c.window, column, row);
+         }
+     },
+     [](Context& c) {
+         EXPECT_TRUE(c.modals.seen.empty()) << "found at once: no question, no box";
+         EXPECT_EQ(TickedItems(c.window),
+                   (std::set<std::string>{"MnuSetSioi", "MnuSyujyun", "MnuSiTome"}));
+         const auto board = SeenBoard(c.window);
+         EXPECT_EQ(board[7][8], 'X'); // (9,8): four and three
+         EXPECT_EQ(board[7][9], 'O'); // (10,8): the block
+         EXPECT_EQ(board[6][8], 'X'); // (9,7): the straight four
+         EXPECT_EQ(Memo(c.window), "　14 手目  白");
+     }},
+
     // -- 各種設定(&T) --
     {"MnuSyujyun", nullptr,
      [](Context& c) {
@@ -627,6 +647,28 @@ const Case Cases[] = {
          }
          EXPECT_EQ(SeenBoard(c.window)[7][7], 'O') << "the answer below the four";
          EXPECT_EQ(Memo(c.window), "　9 手目  黒");
+     }},
+    {"MnuKinsyu",
+     [](Context& c) {
+         // Black (5,8) (6,8) (7,6) (7,7), white far off: (7,8) is a double three.
+         const std::pair<int, int> presses[] = {{5, 8}, {1, 1},  {6, 8}, {15, 1},
+                                                {7, 6}, {1, 15}, {7, 7}, {15, 15}};
+         for (const auto& [column, row] : presses) {
+             PressCell(c.window, column, row);
+         }
+     },
+     [](Context& c) {
+         EXPECT_EQ(TickedItems(c.window),
+                   (std::set<std::string>{"MnuSetTe", "MnuSyujyun", "MnuKinsyu"}));
+         const QImage cell = c.window.ImgBan->grab(QRect(6 * 34, 7 * 34, 34, 34))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+         EXPECT_EQ(cell.pixel(16, 16), qRgb(220, 0, 0)) << "the cross on (7,8)";
+         PressCell(c.window, 12, 12); // black moves: white to move, the cross goes
+         const QImage after = c.window.ImgBan->grab(QRect(6 * 34, 7 * 34, 34, 34))
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+         EXPECT_EQ(after, ThePictures().BmpBlank.convertToFormat(QImage::Format_RGB32));
      }},
 };
 

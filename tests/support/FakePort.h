@@ -60,6 +60,14 @@ public:
     void CloseMainWindow() override;
     void BuildExportPicture(int left, int top, int right, int bottom) override;
     bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
+    void BeginProgress(const std::string&) override { ++progressBegun; }
+    bool KeepGoing() override
+    {
+        ++progressAsked;
+        return keepGoing;
+    }
+    void EndProgress() override { ++progressEnded; }
+    void ShowInformation(const std::string& text) override { information.push_back(text); }
 
     // What the window shows.
     std::string memo;
@@ -76,6 +84,11 @@ public:
     int drawBoardTextCalls = 0;
     int closeRequests = 0;
     bool closed = false;
+    std::vector<std::string> information; // the texts of the OK-only information boxes
+    int progressBegun = 0;
+    int progressAsked = 0;
+    int progressEnded = 0;
+    bool keepGoing = true; // what KeepGoing answers: false is the user's cancel
     // Whether ImgGazouBan was visible while the file dialog ran.
     bool exportShownDuringDialog = false;
 
