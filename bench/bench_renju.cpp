@@ -1,8 +1,8 @@
 // The rules judge on mid-game positions from seeded random games played by the rules (no four
-// and no open three left standing, black never on a forbidden point): every empty point judged for black, and a four-chase
-// search for the side to move and for the other colour. Each position is its own benchmark,
-// so the median and the slowest can be read off the list; the summary counters say how many
-// points were forbidden and how many chases were found.
+// and no open three left standing, black never on a forbidden point): every empty point judged for
+// black, and a four-chase search for the side to move and for the other colour. Each position is
+// its own benchmark, so the median and the slowest can be read off the list; the summary counters
+// say how many points were forbidden and how many chases were found.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -53,8 +53,7 @@ bool WinsWithOneFour(const Table& table, int colour)
 {
     renju::ChaseLimits limits;
     limits.maxFours = 1;
-    return renju::FindFourChase(table.data(), colour, limits).outcome ==
-           renju::ChaseOutcome::Found;
+    return renju::FindFourChase(table.data(), colour, limits).outcome == renju::ChaseOutcome::Found;
 }
 
 // A quiet game of `moves` moves near the stones already played: no fours and no open threes
