@@ -132,12 +132,17 @@ std::vector<ShapeInfo> BuildTable(bool exact)
     return table;
 }
 
-const std::vector<ShapeInfo>& Table(int colour)
+// Built on first use, each colour's apart: black's fives are exact, white's five or more.
+const std::vector<ShapeInfo>& BlackTable()
 {
-    // Built on first use: black's fives are exact, white's are five or more.
-    static const std::vector<ShapeInfo> black = BuildTable(true);
-    static const std::vector<ShapeInfo> white = BuildTable(false);
-    return colour == CellBlack ? black : white;
+    static const std::vector<ShapeInfo> table = BuildTable(true);
+    return table;
+}
+
+const std::vector<ShapeInfo>& WhiteTable()
+{
+    static const std::vector<ShapeInfo> table = BuildTable(false);
+    return table;
 }
 
 // Cell values (empty, black, white, off-board) as marks for each colour to play.
@@ -169,7 +174,7 @@ const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, int
             index += mark[value] * Weight[side][k];
         }
     }
-    return Table(colour)[index];
+    return (colour == CellBlack ? BlackTable() : WhiteTable())[index];
 }
 
 } // namespace renju
