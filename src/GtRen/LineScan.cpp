@@ -8,9 +8,6 @@ using namespace gtren_detail;
 
 namespace {
 
-// Scanned in this order; the order matters where an overline forces FourCount to 2.
-constexpr std::int32_t LineSteps[4] = {1, 15, 16, 17};
-
 constexpr CellIndex FirstBoardCell = 17;
 
 bool IsLineStep(std::int32_t step)

@@ -44,8 +44,6 @@ struct ShapeInfo {
     std::uint8_t threePoints;
 };
 
-constexpr int LineSteps[4] = {1, 15, 16, 17};
-
 // The shape that a stone of `colour` on `cell` (which must hold that colour) makes along the
 // line of `step`.
 const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, int colour);
