@@ -1,7 +1,7 @@
 // The entry of the threat analysis: one level of line scans and, for black, the check of each
 // open three's open-four points one level deeper.
+#include "Board/TrialStone.h"
 #include "GtRen/RecordSlots.h"
-#include "GtRen/TrialStone.h"
 #include "GtRen/detail/Scan.h"
 
 using namespace gtren_detail;
@@ -76,7 +76,7 @@ bool IsForbiddenPoint(std::int32_t level, CellIndex cell)
     {
         // A cell that is not empty gets no trial stone; the scan then finds no black origin
         // there unless a black stone already stands on it.
-        TrialStone stone(cell, CellBlack);
+        TrialStone<std::int32_t> stone(BoardCells, cell, Colour::Black);
         AnalysisLevel = level + 1;
         AnalysisColor = CellBlack;
         AnalysisOrigin = cell;
@@ -100,7 +100,7 @@ void AnalyseThreats(std::int32_t level, std::int32_t colour, CellIndex cell)
         return;
     }
 
-    TrialStone stone(cell, colour);
+    TrialStone<std::int32_t> stone(BoardCells, cell, static_cast<Colour>(colour));
     AnalysisLevel = level;
     AnalysisColor = colour;
     AnalysisOrigin = cell;

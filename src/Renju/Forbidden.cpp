@@ -7,14 +7,14 @@ namespace renju {
 
 ForbiddenKind JudgeBlack(Position& position, CellIndex cell)
 {
-    TrialStone stone(position, cell, CellBlack);
+    PositionStone stone(position.Cells(), cell, Colour::Black);
     const ShapeInfo* lines[4];
     bool five = false;
     bool overline = false;
     int fours = 0;
     int threes = 0;
     for (int d = 0; d < 4; ++d) {
-        lines[d] = &ShapeAt(position, cell, LineSteps[d], CellBlack);
+        lines[d] = &ShapeAt(position, cell, LineSteps[d], Colour::Black);
         switch (lines[d]->shape) {
         case LineShape::Five:
             five = true;

@@ -93,8 +93,9 @@ private:
 // One trial stone on the search's position, kept in the position's key.
 class SearchStone {
 public:
-    SearchStone(Position& position, std::uint64_t& key, CellIndex cell, int colour)
-        : stone_(position, cell, colour), key_(key), change_(TheKeys().key[colour][cell])
+    SearchStone(Position& position, std::uint64_t& key, CellIndex cell, Colour colour)
+        : stone_(position.Cells(), cell, colour), key_(key),
+          change_(TheKeys().key[CellOf(colour)][cell])
     {
         key_ ^= change_;
     }
@@ -103,13 +104,13 @@ public:
     SearchStone& operator=(const SearchStone&) = delete;
 
 private:
-    TrialStone stone_;
+    PositionStone stone_;
     std::uint64_t& key_;
     std::uint64_t change_;
 };
 
 // The five points of `colour` through its stone on `cell`, in the four lines.
-int FivePointsThrough(const Position& position, CellIndex cell, int colour, CellIndex (&out)[8])
+int FivePointsThrough(const Position& position, CellIndex cell, Colour colour, CellIndex (&out)[8])
 {
     int count = 0;
     for (int step : LineSteps) {
@@ -122,7 +123,7 @@ int FivePointsThrough(const Position& position, CellIndex cell, int colour, Cell
 }
 
 // Whether the stone of `colour` on `cell` stands in a five.
-bool StandsInFive(const Position& position, CellIndex cell, int colour)
+bool StandsInFive(const Position& position, CellIndex cell, Colour colour)
 {
     for (int step : LineSteps)
         if (ShapeAt(position, cell, step, colour).shape == LineShape::Five)
@@ -132,8 +133,8 @@ bool StandsInFive(const Position& position, CellIndex cell, int colour)
 
 class Chase {
 public:
-    Chase(const std::int32_t* board, int attacker, const ChaseLimits& limits)
-        : position_(board), attacker_(attacker), defender_(3 - attacker), limits_(limits),
+    Chase(const std::int32_t* board, Colour attacker, const ChaseLimits& limits)
+        : position_(board), attacker_(attacker), defender_(Opponent(attacker)), limits_(limits),
           start_(Clock::now()),
           nextReport_(start_ + std::chrono::milliseconds(limits.reportEveryMs)),
           deadline_(start_ + std::chrono::milliseconds(limits.timeLimitMs))
@@ -176,13 +177,13 @@ public:
 
 private:
     // Every empty cell where `colour` makes a five (black: exactly five).
-    std::vector<CellIndex> FivePointsOf(int colour)
+    std::vector<CellIndex> FivePointsOf(Colour colour)
     {
         std::vector<CellIndex> points;
         for (CellIndex cell = 0; cell < CellTableSize; ++cell) {
             if (position_[cell] != CellEmpty)
                 continue;
-            TrialStone stone(position_, cell, colour);
+            PositionStone stone(position_.Cells(), cell, colour);
             if (StandsInFive(position_, cell, colour))
                 points.push_back(cell);
         }
@@ -198,7 +199,7 @@ private:
             int empty = 0;
             for (CellIndex cell : window) {
                 const int value = position_[cell];
-                own += value == attacker_;
+                own += value == CellOf(attacker_);
                 empty += value == CellEmpty;
             }
             if (own == 3 && empty == 2)
@@ -267,13 +268,13 @@ private:
             }
             if (count == 0)
                 continue;
-            if (attacker_ == CellBlack && JudgeBlack(position_, move) != ForbiddenKind::None)
+            if (attacker_ == Colour::Black && JudgeBlack(position_, move) != ForbiddenKind::None)
                 continue;
             SearchStone attack(position_, key_, move, attacker_);
             const CellIndex block = points[0];
             // Two five points cannot both be stopped; one that black may not take neither.
-            if (count >= 2 ||
-                (defender_ == CellBlack && JudgeBlack(position_, block) != ForbiddenKind::None)) {
+            if (count >= 2 || (defender_ == Colour::Black &&
+                               JudgeBlack(position_, block) != ForbiddenKind::None)) {
                 line_.push_back(move);
                 return true;
             }
@@ -300,8 +301,8 @@ private:
     }
 
     Position position_;
-    int attacker_;
-    int defender_;
+    Colour attacker_;
+    Colour defender_;
     ChaseLimits limits_;
     Clock::time_point start_;
     Clock::time_point nextReport_;
@@ -320,7 +321,7 @@ ChaseResult FindFourChase(const std::int32_t* board, int attacker, const ChaseLi
 {
     if (attacker != CellBlack && attacker != CellWhite)
         return {};
-    Chase chase(board, attacker, limits);
+    Chase chase(board, static_cast<Colour>(attacker), limits);
     return chase.Run();
 }
 

@@ -154,9 +154,9 @@ constexpr Mark MarkFor[3][4] = {
 
 } // namespace
 
-const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, int colour)
+const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, Colour colour)
 {
-    const Mark* mark = MarkFor[colour];
+    const Mark* mark = MarkFor[CellOf(colour)];
     int index = 0;
     // Each side is read until the edge: past the frame the table would end, and nothing
     // beyond the edge can join a row.
@@ -174,7 +174,7 @@ const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, int
             index += mark[value] * Weight[side][k];
         }
     }
-    return (colour == CellBlack ? BlackTable() : WhiteTable())[index];
+    return (colour == Colour::Black ? BlackTable() : WhiteTable())[index];
 }
 
 } // namespace renju

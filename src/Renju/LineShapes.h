@@ -46,7 +46,7 @@ struct ShapeInfo {
 
 // The shape that a stone of `colour` on `cell` (which must hold that colour) makes along the
 // line of `step`.
-const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, int colour);
+const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, Colour colour);
 
 // Offsets of the set bits, as cells along the line.
 inline CellIndex PointAlong(CellIndex cell, int step, int offset)

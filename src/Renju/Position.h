@@ -1,10 +1,11 @@
-// The judge's own copy of a board, in the 273-entry layout of the shared table, and the one
-// way it tries a stone: a guard that takes the stone back on every path out.
+// The judge's own copy of a board, in the 273-entry layout of Board/Cell.h. Stones are tried
+// on it with a TrialStone over its cells.
 #pragma once
 
 #include <cstdint>
 
-#include "GtRen/Board.h"
+#include "Board/Cell.h"
+#include "Board/TrialStone.h"
 
 namespace renju {
 
@@ -15,26 +16,12 @@ public:
     explicit Position(const std::int32_t* board);
 
     int operator[](CellIndex cell) const { return cells_[cell]; }
+    std::uint8_t* Cells() { return cells_; }
 
 private:
-    friend class TrialStone;
     std::uint8_t cells_[CellTableSize];
 };
 
-// Puts a stone of `colour` on an empty board cell for as long as the guard lives.
-class TrialStone {
-public:
-    TrialStone(Position& position, CellIndex cell, int colour) : position_(position), cell_(cell)
-    {
-        position_.cells_[cell_] = static_cast<std::uint8_t>(colour);
-    }
-    ~TrialStone() { position_.cells_[cell_] = CellEmpty; }
-    TrialStone(const TrialStone&) = delete;
-    TrialStone& operator=(const TrialStone&) = delete;
-
-private:
-    Position& position_;
-    CellIndex cell_;
-};
+using PositionStone = TrialStone<std::uint8_t>;
 
 } // namespace renju

@@ -1,13 +1,13 @@
 // The rules judge: black's forbidden points by the international Renju rules, followed to any
 // depth, and a four-chase (VCF) search. It works on a board it is given (273 entries in the
-// layout of GtRen/Board.h), never on the shared state, and takes no part in the automatic
+// layout of Board/Cell.h), never on the shared state, and takes no part in the automatic
 // four answer.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "GtRen/Board.h"
+#include "Board/Cell.h"
 
 namespace renju {
 
