@@ -18,8 +18,8 @@ TEST(Coordinates, EveryPointIsNamedByColumnLetterAndRowFromTheBottom)
     for (int row = 1; row <= 15; ++row)
         for (int column = 1; column <= 15; ++column) {
             const CellIndex cell = MakeCell(column, row);
-            const std::string name = std::string(1, "abcdefghijklmno"[column - 1]) +
-                                     kRowNumbers[row - 1];
+            const std::string name =
+                std::string(1, "abcdefghijklmno"[column - 1]) + kRowNumbers[row - 1];
             EXPECT_EQ(CellName(cell), name);
             EXPECT_EQ(ParseCellName(name), cell) << name;
             std::string upper = name;
@@ -34,8 +34,8 @@ TEST(Coordinates, EveryPointIsNamedByColumnLetterAndRowFromTheBottom)
 
 TEST(Coordinates, TokensThatAreNoPointAreRefused)
 {
-    for (const char* token : {"", "h", "8", "h0", "h16", "p8", "h08", "h8x", "hh", "h-1", " h8",
-                              "h 8", "a100", "@8"})
+    for (const char* token :
+         {"", "h", "8", "h0", "h16", "p8", "h08", "h8x", "hh", "h-1", " h8", "h 8", "a100", "@8"})
         EXPECT_FALSE(ParseCellName(token).has_value()) << '"' << token << '"';
 }
 

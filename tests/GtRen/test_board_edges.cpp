@@ -1,6 +1,6 @@
 // The edge of the board blocks like a stone of the other colour, in every direction, at
 // every edge and corner, for both colours, wherever the origin sits in the shape.
-#include "BoardFixture.h"
+#include "ThreatFixture.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // The four-block query: the single cell at which a four just made must be answered, or 0
 // with an answer of how many fours there were beyond the first.
-#include "BoardFixture.h"
+#include "ThreatFixture.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // The one-level scan: every shape of a single line, classified the same way along each of
 // the four lines through the centre.
-#include "BoardFixture.h"
+#include "ThreatFixture.h"
 
 #include <vector>
 

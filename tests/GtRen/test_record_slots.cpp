@@ -1,7 +1,7 @@
 // The lists of a threat record have fixed slots while the counts may run past them: the
 // counts stay right and nothing beyond a list is written. Also the recording rules' handling
 // of a line's earlier three.
-#include "BoardFixture.h"
+#include "ThreatFixture.h"
 
 #include <cstring>
 

@@ -6,7 +6,8 @@
 #include <array>
 #include <set>
 
-#include "RenjuFixture.h"
+#include "../fixtures/BoardPicture.h"
+#include "Renju/Renju.h"
 
 class NaiveJudge {
 public:

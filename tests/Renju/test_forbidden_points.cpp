@@ -434,7 +434,7 @@ ForbiddenKind KindOfMark(char mark)
 TEST(Forbidden, MarkedPointsGetTheirAnswer)
 {
     for (const Case& c : kCases) {
-        const Table table = LoadRows(*c.rows);
+        const Table table = TableOf(*c.rows);
         NaiveJudge naive(table);
         renju::ForbiddenKind all[CellTableSize];
         renju::ForbiddenPoints(table.data(), all);
@@ -457,7 +457,7 @@ TEST(Forbidden, MarkedPointsGetTheirAnswer)
 // the board are never forbidden, and a stray value in the frame cannot lead it astray.
 TEST(Forbidden, OnlyEmptyBoardPointsAreJudged)
 {
-    Table table = LoadRows(kSimpleDoubleThree);
+    Table table = TableOf(kSimpleDoubleThree);
     const Table before = table;
     EXPECT_EQ(renju::Forbidden(table.data(), MakeCell(5, 8)), ForbiddenKind::None); // a stone
     EXPECT_EQ(renju::Forbidden(table.data(), 0), ForbiddenKind::None);
@@ -470,7 +470,7 @@ TEST(Forbidden, OnlyEmptyBoardPointsAreJudged)
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
         if (!IsBoardCell(cell))
             table[cell] = CellBlack;
-    const Table edge = LoadRows(kEdgeThrees);
+    const Table edge = TableOf(kEdgeThrees);
     Table framed = edge;
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
         if (!IsBoardCell(cell))
@@ -504,7 +504,7 @@ TEST(Forbidden, FirstReasonIsNamed)
         "...............",
     };
     // clang-format on
-    const Table table = LoadRows(several);
+    const Table table = TableOf(several);
     EXPECT_EQ(renju::Forbidden(table.data(), MakeCell(6, 5)), ForbiddenKind::Overline);
     EXPECT_EQ(renju::Forbidden(table.data(), MakeCell(7, 11)), ForbiddenKind::DoubleFour);
     NaiveJudge naive(table);

@@ -3,7 +3,8 @@
 // Every chase found is replayed and checked against the rules of a four-chase.
 #include <algorithm>
 
-#include "RenjuFixture.h"
+#include "../fixtures/Positions.h"
+#include "Renju/Renju.h"
 
 namespace {
 
@@ -75,24 +76,6 @@ const Rows kWhiteFourThree = {
     "....XOOO.......",
     "........O......",
     "........O......",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-};
-
-const Rows kBlackFourThree = {
-    "...............",
-    "...............",
-    "..O............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "....OXXX.......",
-    "........X......",
-    "........X......",
     "...............",
     "...............",
     "...............",
@@ -293,7 +276,7 @@ TEST(FourChase, KnownChases)
         {"the defence makes a four the attack cannot answer", &kDefenceMakesFour, CellWhite, {}},
     };
     for (const ChaseCase& c : cases) {
-        const Table table = LoadRows(*c.rows);
+        const Table table = TableOf(*c.rows);
         const renju::ChaseResult result = renju::FindFourChase(table.data(), c.attacker);
         if (c.expected.empty()) {
             EXPECT_EQ(result.outcome, ChaseOutcome::NotFound) << c.name;
@@ -309,7 +292,7 @@ TEST(FourChase, KnownChases)
 // Black's four made by the block is answered by a white four; the chase goes on to the win.
 TEST(FourChase, DefenceFourIsAnsweredByAFour)
 {
-    const Table table = LoadRows(kDefenceFourAnswered);
+    const Table table = TableOf(kDefenceFourAnswered);
     const renju::ChaseResult result = renju::FindFourChase(table.data(), CellWhite);
     ASSERT_EQ(result.outcome, ChaseOutcome::Found);
     EXPECT_EQ(result.moves.size(), 5u);
@@ -341,7 +324,7 @@ TEST(FourChase, WhiteFourOnBlacksForbiddenPointWins)
         "...............",
     };
     // clang-format on
-    Table table = LoadRows(rows);
+    Table table = TableOf(rows);
     ASSERT_EQ(renju::Forbidden(table.data(), MakeCell(7, 8)), renju::ForbiddenKind::DoubleThree);
     const renju::ChaseResult result = renju::FindFourChase(table.data(), CellWhite);
     EXPECT_EQ(result.outcome, ChaseOutcome::Found);
@@ -356,7 +339,7 @@ TEST(FourChase, WhiteFourOnBlacksForbiddenPointWins)
 // The search keeps to its limits: a caller that says stop is obeyed, and so is the time bound.
 TEST(FourChase, KeepsToItsLimits)
 {
-    const Table table = LoadRows(kDefenceFourAnswered);
+    const Table table = TableOf(kDefenceFourAnswered);
     renju::ChaseLimits stop;
     stop.reportEveryMs = 0;
     stop.keepGoing = [](void*) { return false; };
@@ -375,7 +358,7 @@ TEST(FourChase, KeepsToItsLimits)
 
 TEST(FourChase, BoardIsLeftAlone)
 {
-    const Table table = LoadRows(kDefenceFourAnswered);
+    const Table table = TableOf(kDefenceFourAnswered);
     const Table before = table;
     renju::FindFourChase(table.data(), CellWhite);
     renju::FindFourChase(table.data(), CellBlack);

@@ -2,9 +2,7 @@
 // stone placement or a game record, the answer on standard output, refusals on standard error.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
-
+#include "../fixtures/Positions.h"
 #include "../main/test_files_fixture.h"
 #include "ProgramRun.h"
 #include "main/HaisekiFile.h"
@@ -12,17 +10,11 @@
 
 namespace {
 
-using Rows = std::array<const char*, BoardLines>;
-
 // A stone placement file holding the picture ('X' black, 'O' white).
 void WritePlacement(const std::string& path, const Rows& rows)
 {
-    std::int32_t cells[CellTableSize] = {};
-    for (int row = 1; row <= BoardLines; ++row)
-        for (int column = 1; column <= BoardLines; ++column) {
-            const char mark = rows[row - 1][column - 1];
-            cells[MakeCell(column, row)] = mark == 'X' ? CellBlack : mark == 'O' ? CellWhite : 0;
-        }
+    std::int32_t cells[CellTableSize];
+    LoadPicture(cells, rows);
     std::uint8_t bytes[HaisekiFileSize];
     PackBoard(cells, bytes);
     WriteBytes(path, Bytes(std::begin(bytes), std::end(bytes)));
@@ -33,60 +25,33 @@ QString Q(const std::string& path)
     return QString::fromStdString(path);
 }
 
-// clang-format off
-// (7,8) is a double three, (12,3) an overline, (6,13) a double four in one line.
-const Rows kThreePoints = {
-    "...............",
-    "...............",
-    "........XXX.XX.",
-    "...............",
-    "...............",
-    "......X........",
-    "......X........",
-    "....XX.........",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "..X.X.X.X......",
-    "...............",
-    "...............",
-};
-// Black: (9,8) four and three, white blocks (10,8), (9,7) straight four. White: nothing.
-const Rows kBlackFourThree = {
-    "...............",
-    "...............",
-    "..O............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "....OXXX.......",
-    "........X......",
-    "........X......",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-};
-// clang-format on
-
 TEST(RulesCommands, ForbiddenListsEachPointWithItsKindInCellOrder)
 {
     TempDir dir;
-    WritePlacement(dir.File("points.dat"), kThreePoints);
+    WritePlacement(dir.File("points.dat"), kForbiddenOfEachKind);
     const ProgramRun run = RunKorvane({"--forbidden", Q(dir.File("points.dat"))});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(), "60 overline\n"
                                      "135 double-three\n"
                                      "214 double-four\n");
 
-    WritePlacement(dir.File("empty.dat"),
-                   Rows{"...............", "...............", "...............", "...............",
-                        "...............", "...............", "...............", "...............",
-                        "...............", "...............", "...............", "...............",
-                        "...............", "...............", "..............."});
+    WritePlacement(dir.File("empty.dat"), Picture(R"(
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+)"));
     const ProgramRun none = RunKorvane({"--forbidden", Q(dir.File("empty.dat"))});
     EXPECT_EQ(none.status, 0);
     EXPECT_TRUE(none.out.isEmpty());
@@ -123,11 +88,23 @@ TEST(RulesCommands, VcfPrintsTheChaseOrNone)
     EXPECT_EQ(white.out.toStdString(), "none\n");
 
     // Black to make five at once: that one cell.
-    WritePlacement(dir.File("five.dat"),
-                   Rows{"...............", "...............", "...............", "...............",
-                        "...............", "...............", "...............", "....OXXXX......",
-                        "...............", "...............", "...............", "...............",
-                        "...............", "...............", "..............."});
+    WritePlacement(dir.File("five.dat"), Picture(R"(
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+....OXXXX......
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+)"));
     const ProgramRun five = RunKorvane({"--vcf", "black", Q(dir.File("five.dat"))});
     EXPECT_EQ(five.status, 0);
     EXPECT_EQ(five.out.toStdString(), "138\n");

@@ -3,9 +3,7 @@
 // the four-chase search entered as moves of the record.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
-
+#include "../fixtures/Positions.h"
 #include "FakePort.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
@@ -18,8 +16,6 @@
 #include "main/State.h"
 
 namespace {
-
-using Rows = std::array<const char*, BoardLines>;
 
 constexpr CellIndex DoubleThree = MakeCell(7, 8);
 
@@ -34,12 +30,8 @@ int MarkCount()
 // Opens a stone placement of the picture ('X' black, 'O' white) as the menu's open does.
 void OpenPosition(const Rows& rows)
 {
-    std::int32_t cells[CellTableSize] = {};
-    for (int row = 1; row <= BoardLines; ++row)
-        for (int column = 1; column <= BoardLines; ++column) {
-            const char mark = rows[row - 1][column - 1];
-            cells[MakeCell(column, row)] = mark == 'X' ? CellBlack : mark == 'O' ? CellWhite : 0;
-        }
+    std::int32_t cells[CellTableSize];
+    LoadPicture(cells, rows);
     std::uint8_t bytes[HaisekiFileSize];
     PackBoard(cells, bytes);
     ASSERT_EQ(OpenHaisekiImage(bytes), IoOk);
@@ -150,55 +142,15 @@ TEST_F(RulesMenus, MarksFollowTheBoardTheSideAndTheMode)
     EXPECT_EQ(MarkCount(), 0);
 }
 
-// clang-format off
-const Rows kMarkedPoints = {
-    "...............",
-    "...............",
-    "........XXX.XX.",
-    "...............",
-    "...............",
-    "......X........",
-    "......X........",
-    "....XX.........",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "..X.X.X.X......",
-    "...............",
-    "...............",
-};
-// clang-format on
-
 TEST_F(RulesMenus, OpeningAPositionMarksItsPoints)
 {
     MnuKinsyuClick();
-    OpenPosition(kMarkedPoints);
+    OpenPosition(kForbiddenOfEachKind);
     EXPECT_EQ(MarkCount(), 3);
     EXPECT_EQ(ForbiddenMarks[MakeCell(12, 3)], 1); // overline
     EXPECT_EQ(ForbiddenMarks[MakeCell(7, 8)], 1);  // double three
     EXPECT_EQ(ForbiddenMarks[MakeCell(6, 13)], 1); // double four
 }
-
-// clang-format off
-const Rows kBlackFourThree = {
-    "...............",
-    "...............",
-    "..O............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "....OXXX.......",
-    "........X......",
-    "........X......",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-};
-// clang-format on
 
 TEST_F(RulesMenus, FoundChaseIsEnteredInFourChaseOrder)
 {

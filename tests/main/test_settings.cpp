@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "BoardPicture.h"
+#include "../fixtures/BoardPicture.h"
 #include "Set_Data/Set_Data.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "main/Files.h"
@@ -79,7 +79,7 @@ TEST_F(Settings, OpeningFourSetsItsThreeMarkedMoves)
     EXPECT_EQ(SettingsResult, 2);
     EXPECT_EQ(GameInfo.Opening, 4);
     // clang-format off
-    EXPECT_EQ(BoardPicture(), (BoardRowsPicture{
+    EXPECT_EQ(PictureOf(BoardCells), (std::vector<std::string>{
         "...............",
         "...............",
         "...............",

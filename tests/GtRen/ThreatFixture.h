@@ -1,8 +1,8 @@
-// Test positions for the threat analysis: fifteen rows of fifteen characters loaded into the
-// shared board table, with its off-board frame.
-//   '.' empty   'X' black   'O' white
+// Test helpers of the threat analysis: positions loaded into the shared board table (pictures
+// as in fixtures/BoardPicture.h), the scan run alone, and records compared field by field.
 #pragma once
 
+#include "../fixtures/BoardPicture.h"
 #include "GtRen/GtRen.h"
 #include "GtRen/detail/Scan.h"
 
@@ -14,7 +14,6 @@
 #include <ostream>
 #include <string>
 
-using BoardRows = std::array<const char*, BoardLines>;
 using BoardSnapshot = std::array<std::int32_t, CellTableSize>;
 
 // Cell at column c, row r, both counted from 1.
@@ -25,26 +24,12 @@ constexpr CellIndex At(int column, int row)
 
 inline void ClearBoard()
 {
-    std::fill(std::begin(BoardCells), std::end(BoardCells), CellOffBoard);
-    for (int row = 1; row <= BoardLines; ++row)
-        for (int column = 1; column <= BoardLines; ++column)
-            BoardCells[MakeCell(column, row)] = CellEmpty;
+    ClearTable(BoardCells);
 }
 
-inline void LoadBoard(const BoardRows& rows)
+inline void LoadBoard(const Rows& rows)
 {
-    ClearBoard();
-    for (int row = 1; row <= BoardLines; ++row) {
-        const char* text = rows[row - 1];
-        ASSERT_EQ(std::strlen(text), static_cast<std::size_t>(BoardLines)) << "row " << row;
-        for (int column = 1; column <= BoardLines; ++column) {
-            const char mark = text[column - 1];
-            ASSERT_TRUE(mark == '.' || mark == 'X' || mark == 'O') << "row " << row;
-            BoardCells[MakeCell(column, row)] = mark == 'X'   ? CellBlack
-                                                : mark == 'O' ? CellWhite
-                                                              : CellEmpty;
-        }
-    }
+    LoadPicture(BoardCells, rows);
 }
 
 // An empty board with `text` (fifteen characters) as row `row`.
@@ -52,12 +37,8 @@ inline void LoadRow(int row, const char* text)
 {
     ClearBoard();
     ASSERT_EQ(std::strlen(text), static_cast<std::size_t>(BoardLines));
-    for (int column = 1; column <= BoardLines; ++column) {
-        const char mark = text[column - 1];
-        BoardCells[MakeCell(column, row)] = mark == 'X'   ? CellBlack
-                                            : mark == 'O' ? CellWhite
-                                                          : CellEmpty;
-    }
+    for (int column = 1; column <= BoardLines; ++column)
+        BoardCells[MakeCell(column, row)] = CellOfMark(text[column - 1]);
 }
 
 // Puts `pattern` ('.', 'X', 'O') on the board from `first` on, one cell per `step`.
@@ -66,8 +47,7 @@ inline void PlaceAlong(CellIndex first, int step, const std::string& pattern)
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const CellIndex cell = first + static_cast<int>(i) * step;
         ASSERT_TRUE(IsBoardCell(cell)) << "cell " << cell;
-        const char mark = pattern[i];
-        BoardCells[cell] = mark == 'X' ? CellBlack : mark == 'O' ? CellWhite : CellEmpty;
+        BoardCells[cell] = CellOfMark(pattern[i]);
     }
 }
 
