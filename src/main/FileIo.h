@@ -1,13 +1,13 @@
-// The file step shared by every file command: a record read whole into a caller's
-// buffer, one write step that puts bytes from memory into a file without ever leaving
-// less than there was, and the failure codes with their messages.
+// The file step shared by every file command, in the message table's terms: the
+// platform layer's read and write step with their failures mapped to the codes and
+// messages the error box shows.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include <sys/types.h>
+#include "platform/WriteStep.h"
 
 // An operating-system error number as errno holds it. A type of its own because its
 // numbers overlap the message table's codes (EIO is 5, the table's 5 is "access
@@ -59,47 +59,10 @@ IoCode IoCodeFromErrno(SystemError error, const std::string& path = std::string(
 // The message for a code, without the error box's period.
 std::string IoErrorMessage(IoCode code);
 
-// True when `path`, links followed, names something that is not a folder. A dangling
-// link or a link loop names nothing.
-bool FileExists(const std::string& path);
-
 // Reads exactly `size` bytes from the start of the file; a longer file is read from
 // its first bytes, a shorter one gives IoShortRead.
 IoCode ReadFileExact(const std::string& path, std::uint8_t* buffer, std::size_t size);
 
-// Where a write failed: before the file could be created, or while it was written.
-enum class WriteStage { Create, Write };
-
-// The one write step: `size` bytes become the whole content of the file at `path`.
-// - A regular file is replaced through a temporary file (unnamed where the file system
-//   allows it) that gets the name only when complete and synced; the folder is synced
-//   after. The replaced file keeps its mode, and its owner and group where allowed.
-// - A file with several names, or one in a folder that cannot take a new file, is
-//   overwritten in place without truncating first, then cut to size and synced; a
-//   failure puts the old bytes back where they could be read.
-// - Through a symbolic link the file it points to is written (created when missing);
-//   a link loop is an error. A device or pipe is written in place without waiting.
-// On failure the target holds what it held before and no temporary file is left.
-// `failedAt`, when given, tells which stage failed.
+// The platform's write step (see WriteFileBytes) with its failure as a code.
 IoCode WriteWholeFile(const std::string& path, const std::uint8_t* data, std::size_t size,
                       WriteStage* failedAt = nullptr);
-
-// The system calls of the write step, in one table so that tests can make each one
-// fail on demand. Every entry starts as the real call.
-struct WriteStepCalls {
-    // The temporary file, unnamed (O_TMPFILE) or named.
-    int (*openTemporary)(int folder, const char* name, int flags, mode_t mode);
-    // The target itself, for a write in place.
-    int (*openTarget)(const char* path, int flags);
-    ssize_t (*write)(int fd, const void* data, std::size_t size);
-    // fsync of the file and of its folder.
-    int (*sync)(int fd);
-    int (*truncate)(int fd, off_t size);
-    int (*close)(int fd);
-    // Naming the complete file: linkat for an unnamed one, renameat over the target.
-    int (*link)(int fromFolder, const char* from, int toFolder, const char* to, int flags);
-    int (*rename)(int fromFolder, const char* from, int toFolder, const char* to);
-};
-extern WriteStepCalls WriteStepSystem;
-// Puts the real calls back.
-void ResetWriteStepCalls();

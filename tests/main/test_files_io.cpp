@@ -194,6 +194,37 @@ TEST(WriteWholeFile, ReplacingKeepsOwnerAndGroupWhereAllowed)
     }
 }
 
+// Another user's file that we may write, in a folder we may write too: a replacement
+// would be ours, so the file is written in place and keeps its owner and group.
+TEST(WriteWholeFile, AnotherUsersFileInASharedFolderKeepsItsOwner)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "acting as a second user needs root";
+    for (const Route& route : Routes) {
+        SCOPED_TRACE(route.name);
+        WriteStepGuard guard;
+        if (!route.unnamed)
+            WithoutUnnamedFiles();
+        TempDir dir;
+        chmod(dir.Path().c_str(), 0777); // shared, without the sticky bit
+        const std::string path = dir.File("shared.kif");
+        WriteBytes(path, Bytes(668, 1));
+        ASSERT_EQ(chown(path.c_str(), 12345, 12346), 0);
+        chmod(path.c_str(), 0666);
+        struct stat before {};
+        ASSERT_EQ(stat(path.c_str(), &before), 0);
+        ExpectWithoutRoot([&] { return Write(path, Bytes(668, 2)) == IoOk; });
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_uid, 12345u);
+        EXPECT_EQ(after.st_gid, 12346u);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode & 07777, 0666u);
+        EXPECT_EQ(ReadBytes(path), Bytes(668, 2));
+        EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"shared.kif"});
+    }
+}
+
 // A save through a symbolic link writes the file the link names, as opening the link
 // for writing would; the link itself stays a link.
 TEST(WriteWholeFile, ThroughALinkTheFileItNamesIsWrittenOrCreated)
