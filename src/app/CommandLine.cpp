@@ -4,10 +4,20 @@
 #include <QFileInfo>
 #include <cstring>
 
+#include "main/Version.h"
+
 namespace {
 
-const char* const CommandOptions[] = {"--export", "--export-dir", "--forbidden", "--vcf",
-                                      "--help",   "-h",           "--help-all"};
+const char* const CommandOptions[] = {"--export", "--export-dir", "--forbidden", "--vcf", "--help",
+                                      "-h",       "--help-all",   "--version",   "-v"};
+
+// GNU's layout, which help2man reads into the manual page.
+const char* const VersionText =
+    "korvane " KORVANE_VERSION "\n"
+    "Copyright (C) 2026 Korvane developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 bool IsCommandArgument(const char* argument)
 {
@@ -75,6 +85,7 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
         "The commands below write figures or answer rules questions without a window.");
     parser.addPositionalArgument("file", "A game record (.kif) or a position (.dat).", "[file...]");
     const QCommandLineOption help({"h", "help"}, "Shows this help.");
+    const QCommandLineOption version({"v", "version"}, "Shows the version and the licence.");
     const QCommandLineOption exportOption(
         "export",
         "Writes the whole-board figure of INPUT to OUT; OUT's extension picks the format "
@@ -105,8 +116,8 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
                                  "Prints a four-chase (victory by continuous fours) of COLOUR "
                                  "in INPUT's position as cell numbers, or none.",
                                  "black|white");
-    parser.addOptions({help, exportOption, exportDir, format, range, firstNumber, fourChase, cellMm,
-                       cellPx, forbidden, vcf});
+    parser.addOptions({help, version, exportOption, exportDir, format, range, firstNumber,
+                       fourChase, cellMm, cellPx, forbidden, vcf});
 
     QStringList all = arguments;
     all.prepend("korvane");
@@ -117,6 +128,10 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
     if (parser.isSet(help)) {
         // Without an application object the parser does not know the program's name.
         message = parser.helpText().replace("<executable_name>", "korvane");
+        return ParseResult::Help;
+    }
+    if (parser.isSet(version)) {
+        message = VersionText;
         return ParseResult::Help;
     }
 

@@ -7,7 +7,7 @@ set -euo pipefail
 build=$1 source=$2 cmake=$3 cpack=$4
 id=io.github.korvane.Korvane
 for tool in desktop-file-validate update-desktop-database appstreamcli update-mime-database \
-            xdg-mime gio dpkg-deb dpkg-shlibdeps; do
+            xdg-mime gio dpkg-deb dpkg-shlibdeps man; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 scratch=$(mktemp -d)
@@ -20,7 +20,11 @@ expected=(usr/bin/korvane
           usr/share/applications/$id.desktop
           usr/share/metainfo/$id.metainfo.xml
           usr/share/mime/packages/korvane.xml
-          usr/share/icons/hicolor/scalable/apps/$id.svg)
+          usr/share/icons/hicolor/scalable/apps/$id.svg
+          usr/share/man/man1/korvane.1.gz
+          usr/share/doc/korvane/copyright
+          usr/share/doc/korvane/changelog.Debian.gz
+          usr/share/lintian/overrides/korvane)
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
   expected+=(usr/share/icons/hicolor/${size}x${size}/apps/$id.png)
@@ -32,6 +36,21 @@ root=$scratch/root/usr
 [ -x "$root/bin/korvane" ] || fail "korvane is not executable"
 [ "$(head -c 4 "$root/bin/korvane" | od -An -c | tr -d ' ')" = '177ELF' ] || fail "korvane is not a program"
 "$root/bin/korvane" --help | grep -q -- '--export' || fail "the installed korvane does not run"
+# The version text names the licence; it and the help run with no display at all.
+version=$(env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$root/bin/korvane" --version)
+grep -q 'GPLv3+' <<<"$version" || fail "--version names no licence: $version"
+# The manual page is found by man and lists every option of --help.
+page=$(MANPATH=$root/share/man LC_ALL=C.UTF-8 man korvane 2>&1) || fail "man korvane: $page"
+options=$(env -u DISPLAY -u QT_QPA_PLATFORM "$root/bin/korvane" --help |
+          grep -oE '^ +(-[a-z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+')
+[ "$(wc -l <<<"$options")" -ge 10 ] || fail "--help lists too few options: $options"
+for option in $options; do
+  grep -qF -- "$option" <<<"$page" || fail "the manual page lacks $option"
+done
+grep -q '連珠の棋譜エディタ' <<<"$page" || fail "the manual page lacks its Japanese description"
+grep -q 'GPLv3+' <<<"$page" || fail "the manual page names no licence"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$root/share/doc/korvane/copyright" || fail "the copyright file is not machine-readable"
 for size in "${sizes[@]}"; do
   png=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
   [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$png is no PNG"
@@ -104,5 +123,5 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins \
   grep -qw "$dependency" <<<"$depends" || fail "the .deb does not depend on $dependency: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || fail "Recommends"
-[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "Section"
+[ "$(dpkg-deb -f "$deb" Section)" = editors ] || fail "Section"
 echo "install: all checks passed"
