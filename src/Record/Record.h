@@ -15,7 +15,9 @@ struct LibOrigin {
     bool headerless = false;
     bool rootRecord = true;
     CodePage codePage = CodePage::Cp932;
+    std::string header;   // bytes 10-19 of the header as read
     std::string trailing; // an odd last byte, ignored but kept
+    bool fromLib = false;
 };
 
 struct Record {

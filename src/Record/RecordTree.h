@@ -56,7 +56,8 @@ struct RecordNode {
 
 class RecordTree {
 public:
-    explicit RecordTree(std::size_t reserveNodes = 4096);
+    RecordTree() : RecordTree(4096) {}
+    explicit RecordTree(std::size_t reserveNodes);
 
     NodeId Root() const { return 0; }
     NodeId Current() const { return current_; }
