@@ -14,6 +14,8 @@ std::vector<CellIndex> LineOf(const Content& content)
         moves.push_back(k < content.black.size() ? content.black[k] : Pass);
         if (k < content.white.size())
             moves.push_back(content.white[k]);
+        else if (k + 1 < turns)
+            moves.push_back(Pass);
     }
     return moves;
 }
