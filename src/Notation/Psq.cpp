@@ -14,7 +14,9 @@ ReadError LineError(int line, std::size_t offset, std::string_view text, const s
     error.line = line;
     error.column = 1;
     error.offset = offset;
-    error.token = std::string(text);
+    // A .psq is ASCII; anything else is shown as '?' so that the message stays readable text.
+    for (const char c : text.substr(0, 60))
+        error.token += c >= 0x20 && c < 0x7F ? c : '?';
     error.message = std::to_string(line) + "行目の「" + error.token + "」" + what;
     return error;
 }

@@ -68,6 +68,18 @@ const TextCase kTextCases[] = {
     {"not UTF-8", "h8 \xFF", nullptr,
      "先頭から4バイト目が UTF-8 の文字として読めません（UTF-8 "
      "で保存したテキストを使ってください）"},
+    {"overlong UTF-8", "\xC0\xAFh8", nullptr,
+     "先頭から1バイト目が UTF-8 の文字として読めません（UTF-8 "
+     "で保存したテキストを使ってください）"},
+    {"UTF-8 cut short", "h8 h9\xE3\x80", nullptr,
+     "先頭から6バイト目が UTF-8 の文字として読めません（UTF-8 "
+     "で保存したテキストを使ってください）"},
+    {"a surrogate in UTF-8", "h8\xED\xA0\x80", nullptr,
+     "先頭から3バイト目が UTF-8 の文字として読めません（UTF-8 "
+     "で保存したテキストを使ってください）"},
+    {"Shift_JIS", "\x8D\x95 h8", nullptr,
+     "先頭から1バイト目が UTF-8 の文字として読めません（UTF-8 "
+     "で保存したテキストを使ってください）"},
 };
 
 TEST(TextRecord, EachPastedFormReadsAsItsMovesAndEachFaultIsNamed)
