@@ -63,6 +63,11 @@ CanonicalKey Smallest(const std::array<std::uint64_t, SymmetryCount>& keys, std:
 
 } // namespace
 
+bool PositionIndex::Less(const Entry& a, const Entry& b)
+{
+    return a.keyHigh != b.keyHigh ? a.keyHigh < b.keyHigh : a.keyLow < b.keyLow;
+}
+
 Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize])
 {
     int black = 0;
@@ -97,13 +102,15 @@ bool PositionIndex::Build(const Collection& collection, const IndexProgress& pro
             return false;
         }
         const std::uint8_t* moves = collection.MovesOf(game);
+        const std::uint32_t resultCode =
+            game.result == ResultUnknown ? 3u : static_cast<std::uint32_t>(game.result);
         std::array<std::uint64_t, SymmetryCount> keys{};
         for (int ply = 0;; ++ply) {
             const CanonicalKey k = Smallest(keys, (ply & 1) ? t.whiteToMove : 0);
+            const std::uint32_t next = ply < game.moveCount ? moves[ply] : 0;
             entries.push_back({static_cast<std::uint32_t>(k.key >> 32),
-                               static_cast<std::uint32_t>(k.key),
-                               g << 11 | static_cast<std::uint32_t>(ply) << 3 |
-                                   static_cast<std::uint32_t>(k.symmetry)});
+                               (static_cast<std::uint32_t>(k.key) & ~3u) | resultCode,
+                               g << 11 | next << 3 | static_cast<std::uint32_t>(k.symmetry)});
             if (ply == game.moveCount)
                 break;
             const int colour = (ply & 1) ? CellWhite : CellBlack;
@@ -111,9 +118,7 @@ bool PositionIndex::Build(const Collection& collection, const IndexProgress& pro
                 keys[s] ^= t.keyed[s][colour][moves[ply]];
         }
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return a.keyHigh != b.keyHigh ? a.keyHigh < b.keyHigh : a.keyLow < b.keyLow;
-    });
+    std::sort(entries.begin(), entries.end(), Less);
     if (progress && !progress(total, total)) {
         entries = {};
         return false;
@@ -143,41 +148,39 @@ SearchResult PositionIndex::Search(const Collection& collection,
             own.push_back(s);
     const int back = InverseSymmetry(query.symmetry);
 
-    const Entry probe{static_cast<std::uint32_t>(query.key >> 32),
-                      static_cast<std::uint32_t>(query.key), 0};
-    const auto less = [](const Entry& a, const Entry& b) {
-        return a.keyHigh != b.keyHigh ? a.keyHigh < b.keyHigh : a.keyLow < b.keyLow;
-    };
-    const auto [first, last] = std::equal_range(entries.begin(), entries.end(), probe, less);
+    // The key's two low bits hold the game's result: the position is the whole run of them.
+    const auto high = static_cast<std::uint32_t>(query.key >> 32);
+    const auto low = static_cast<std::uint32_t>(query.key) & ~3u;
+    const auto first = std::lower_bound(entries.begin(), entries.end(), Entry{high, low, 0}, Less);
+    const auto last = std::upper_bound(first, entries.end(), Entry{high, low | 3u, 0}, Less);
 
     SearchResult result;
     NextMove table[CellTableSize] = {};
-    result.games.reserve(static_cast<std::size_t>(last - first));
+    // The games as bits, so the list comes out in the collection's order without a sort.
+    std::vector<std::uint64_t> found((collection.games.size() + 63) / 64);
     for (auto it = first; it != last; ++it) {
         const std::uint32_t g = it->packed >> 11;
-        const int ply = (it->packed >> 3) & 0xff;
+        const CellIndex played = (it->packed >> 3) & 0xff;
         const int symmetry = it->packed & 7;
-        result.games.push_back(g);
-        const CollectionGame& game = collection.games[g];
-        if (ply >= game.moveCount)
+        const std::uint32_t resultCode = it->keyLow & 3u;
+        found[g / 64] |= std::uint64_t{1} << (g % 64);
+        if (played == 0)
             continue;
         // Game frame → canonical frame → the searched board's frame.
-        const CellIndex played = collection.MovesOf(game)[ply];
         const CellIndex here = t.image[back][t.image[symmetry][played]];
         CellIndex cell = here;
         for (int s : own)
             cell = std::min<CellIndex>(cell, t.image[back][t.image[s][here]]);
         NextMove& move = table[cell];
         ++move.games;
-        if (game.result != ResultUnknown) {
+        if (resultCode != 3u) {
             ++move.scored;
-            move.blackHalfPoints += static_cast<std::uint32_t>(game.result);
+            move.blackHalfPoints += resultCode;
         }
     }
-    // A game reaches a position at one ply only, so entries never repeat a game; sorting
-    // keeps the list in the collection's order.
-    std::sort(result.games.begin(), result.games.end());
-    result.games.erase(std::unique(result.games.begin(), result.games.end()), result.games.end());
+    for (std::size_t w = 0; w < found.size(); ++w)
+        for (std::uint64_t bits = found[w]; bits; bits &= bits - 1)
+            result.games.push_back(static_cast<std::uint32_t>(w * 64 + __builtin_ctzll(bits)));
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
         if (table[cell].games) {
             table[cell].cell = cell;

@@ -53,15 +53,18 @@ public:
     std::size_t Size() const { return entries.size(); }
     std::size_t MemoryBytes() const { return entries.capacity() * sizeof(Entry); }
 
-    // At most this many games can be indexed (the entry packs the game into 21 bits).
+    // At most this many games can be indexed (an entry packs the game into 21 bits).
     static constexpr std::uint32_t MaxGames = (1u << 21) - 1;
 
 private:
-    // 12 bytes, not 16: the key in two halves keeps the array 4-byte aligned.
+    // 12 bytes, not 16: the key in two halves keeps the array 4-byte aligned. A search
+    // reads nothing but its entries: the key's two low bits are the game's result (3 for
+    // none), and the entry holds the move played next.
     struct Entry {
         std::uint32_t keyHigh;
         std::uint32_t keyLow;
-        std::uint32_t packed; // game << 11 | ply << 3 | symmetry
+        std::uint32_t packed; // game << 11 | next cell (0: the game ends) << 3 | symmetry
     };
+    static bool Less(const Entry& a, const Entry& b);
     std::vector<Entry> entries;
 };
