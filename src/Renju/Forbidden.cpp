@@ -8,14 +8,14 @@ namespace renju {
 ForbiddenKind JudgeBlack(Position& position, CellIndex cell)
 {
     PositionStone stone(position.Cells(), cell, Colour::Black);
-    const ShapeInfo* lines[4];
+    ShapeInfo lines[4];
     bool five = false;
     bool overline = false;
     int fours = 0;
     int threes = 0;
     for (int d = 0; d < 4; ++d) {
-        lines[d] = &ShapeAt(position, cell, LineSteps[d], Colour::Black);
-        switch (lines[d]->shape) {
+        lines[d] = ShapeAt(position, cell, LineSteps[d], Colour::Black);
+        switch (lines[d].shape) {
         case LineShape::Five:
             five = true;
             break;
@@ -50,10 +50,10 @@ ForbiddenKind JudgeBlack(Position& position, CellIndex cell)
     int real = 0;
     int unseen = threes;
     for (int d = 0; d < 4; ++d) {
-        if (lines[d]->shape != LineShape::Three)
+        if (lines[d].shape != LineShape::Three)
             continue;
         --unseen;
-        const unsigned points = lines[d]->threePoints;
+        const unsigned points = lines[d].threePoints;
         for (int q = -3; q <= 3; ++q) {
             if ((points & (1u << (q + 3))) &&
                 JudgeBlack(position, PointAlong(cell, LineSteps[d], q)) == ForbiddenKind::None) {

@@ -1,6 +1,9 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <vector>
 
 #include "Renju/Forbidden.h"
@@ -39,55 +42,85 @@ const std::vector<std::array<CellIndex, 5>>& Windows()
     return windows;
 }
 
-// Random keys of the stones, for recognising a position met again.
+// Random keys of the stones, for recognising a position met again; made by the compiler.
 struct Keys {
-    std::uint64_t key[3][CellTableSize];
-    Keys()
+    std::uint64_t key[3][CellTableSize] = {};
+    constexpr Keys()
     {
         std::uint64_t x = 0x9E3779B97F4A7C15ull;
-        for (auto& colour : key)
-            for (auto& cell : colour) {
+        for (int colour = 0; colour < 3; ++colour)
+            for (int cell = 0; cell < CellTableSize; ++cell) {
                 x ^= x << 13;
                 x ^= x >> 7;
                 x ^= x << 17;
-                cell = x;
+                key[colour][cell] = x;
             }
     }
 };
 
+constexpr Keys TheKeysTable;
+
 const Keys& TheKeys()
 {
-    static const Keys keys;
-    return keys;
+    return TheKeysTable;
 }
 
 // Positions already known not to win within a number of fours; a position that failed
-// without meeting the depth bound fails at every depth.
+// without meeting the depth bound fails at every depth. The entries live as long as the
+// thread and are reused by every search on it: a search only starts a new generation, so
+// it neither allocates nor clears them (the zero pages are touched only where used).
 class FailedTable {
 public:
     static constexpr int AnyDepth = 1 << 30;
 
-    FailedTable() : entries_(Size) {}
+    FailedTable() : entries_(Storage()), generation_(entries_.NextGeneration()) {}
     // The depth stored for `key`, 0 if none.
     int Depth(std::uint64_t key) const
     {
-        const Entry& e = entries_[key & (Size - 1)];
-        return e.key == key ? e.depth : 0;
+        const Entry& e = entries_.at(key);
+        return e.key == key && e.generation == generation_ ? e.depth : 0;
     }
     void Store(std::uint64_t key, int depth)
     {
-        Entry& e = entries_[key & (Size - 1)];
-        if (e.key != key || e.depth < depth)
-            e = {key, depth};
+        Entry& e = entries_.at(key);
+        if (e.generation != generation_ || e.key != key || e.depth < depth)
+            e = {key, depth, generation_};
     }
 
 private:
     struct Entry {
-        std::uint64_t key = 0;
-        int depth = 0;
+        std::uint64_t key;
+        std::int32_t depth;
+        std::uint32_t generation;
     };
     static constexpr std::size_t Size = 1u << 16;
-    std::vector<Entry> entries_;
+    struct Entries {
+        Entries() : entry(static_cast<Entry*>(std::calloc(Size, sizeof(Entry)))) {}
+        ~Entries() { std::free(entry); }
+        Entries(const Entries&) = delete;
+        Entries& operator=(const Entries&) = delete;
+        Entry& at(std::uint64_t key) const { return entry[key & (Size - 1)]; }
+        std::uint32_t NextGeneration()
+        {
+            if (++generation == 0) { // after four thousand million searches: start afresh
+                std::memset(entry, 0, Size * sizeof(Entry));
+                generation = 1;
+            }
+            return generation;
+        }
+        Entry* entry;
+        std::uint32_t generation = 0;
+    };
+    static Entries& Storage()
+    {
+        thread_local Entries entries;
+        if (entries.entry == nullptr)
+            throw std::bad_alloc();
+        return entries;
+    }
+
+    Entries& entries_;
+    std::uint32_t generation_;
 };
 
 // One trial stone on the search's position, kept in the position's key.

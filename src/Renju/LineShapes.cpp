@@ -1,94 +1,71 @@
 #include "Renju/LineShapes.h"
 
-#include <vector>
-
 namespace renju {
 
 namespace {
 
-// A line is read as ten cells, five on each side of the centre, each 0 empty, 1 own or
-// 2 blocked (the other colour or the edge); slot 0 is offset −5, slot 9 offset +5.
+// A line is read as eleven cells, offsets −5..5, as two bit masks with bit offset + 5: own
+// stones (the centre always among them) and empty cells; a cell in neither is blocked (the
+// other colour or the edge). Every shape is then a few mask tests, so no table is built.
 constexpr int Reach = 5;
-constexpr int LineSlots = 2 * Reach;
-constexpr int ShapeCount = 59049; // 3^10
+constexpr unsigned Bit(int offset)
+{
+    return 1u << (offset + Reach);
+}
+constexpr unsigned Centre = Bit(0);
 
-// Weight[side][k]: 3^slot of the cell k steps back (side 0) or forward (side 1).
-constexpr int Weight[2][Reach + 1] = {
-    {0, 81, 27, 9, 3, 1},
-    {0, 243, 729, 2187, 6561, 19683},
+// Cell values (empty, black, white, off-board) as own (1), empty (2) or blocked (0) for each
+// colour to play.
+constexpr std::uint8_t MarkFor[3][4] = {
+    {0, 0, 0, 0},
+    {2, 1, 0, 0},
+    {2, 0, 1, 0},
 };
 
-enum Mark : std::uint8_t { Open = 0, Own = 1, Blocked = 2 };
-
-// The eleven cells of one line, offsets −5..5, with the centre own.
-struct Line {
-    Mark cell[2 * Reach + 1];
-    Mark& at(int offset) { return cell[offset + Reach]; }
-    Mark at(int offset) const { return cell[offset + Reach]; }
-};
-
-// Length of the unbroken own row through `offset` (an own cell).
-int RunThrough(const Line& line, int offset)
+// Length of the unbroken own row through the centre.
+int RunThroughCentre(unsigned own)
 {
-    int first = offset;
-    while (first > -Reach && line.at(first - 1) == Own)
-        --first;
-    int last = offset;
-    while (last < Reach && line.at(last + 1) == Own)
-        ++last;
-    return last - first + 1;
+    int length = 1;
+    for (int k = 1; k <= Reach && (own & Bit(k)); ++k)
+        ++length;
+    for (int k = 1; k <= Reach && (own & Bit(-k)); ++k)
+        ++length;
+    return length;
 }
 
-// The row through `offset` after an own stone there, as a five of this colour.
-bool MakesFive(Line line, int offset, bool exact)
+int PopCount(unsigned bits)
 {
-    line.at(offset) = Own;
-    const int run = RunThrough(line, offset);
-    return exact ? run == 5 : run >= 5;
+    return __builtin_popcount(bits);
 }
 
-// Whether an own stone on `q` gives a five whose row holds the centre.
-bool FivePoint(const Line& line, int q, bool exact)
-{
-    if (line.at(q) != Open || !MakesFive(line, q, exact))
-        return false;
-    // The five runs through q; it holds the centre when every cell between them is own.
-    for (int k = q < 0 ? q + 1 : 1; k < (q < 0 ? 0 : q); ++k)
-        if (line.at(k) != Own)
-            return false;
-    return true;
-}
-
-// Whether the four cells a..a+3 (own, holding the centre) have two five points.
-bool StraightFourAt(const Line& line, int a, bool exact)
-{
-    for (int k = a; k <= a + 3; ++k)
-        if (line.at(k) != Own)
-            return false;
-    return line.at(a - 1) == Open && line.at(a + 4) == Open && MakesFive(line, a - 1, exact) &&
-           MakesFive(line, a + 4, exact);
-}
-
-ShapeInfo Classify(const Line& line, bool exact)
+ShapeInfo Classify(unsigned own, unsigned empty, bool exact)
 {
     ShapeInfo info{LineShape::Nothing, 0, 0};
-    for (int q = -4; q <= 4; ++q)
-        if (q != 0 && FivePoint(line, q, exact))
-            info.fivePoints |= static_cast<std::uint16_t>(1u << (q + 4));
-    for (int q = -3; q <= 3; ++q) {
-        if (q == 0 || line.at(q) != Open)
+    // A five point: a run of five cells holding the centre, all own but one empty cell; for
+    // black, the cells just outside it are not own (or the five would be an overline).
+    for (int start = -4; start <= 0; ++start) {
+        const unsigned window = 0x1Fu << (start + Reach);
+        if (PopCount(own & window) != 4 || ((own | empty) & window) != window)
             continue;
-        Line after = line;
-        after.at(q) = Own;
-        for (int a = -3; a <= 0; ++a) {
-            if (a <= q && q <= a + 3 && StraightFourAt(after, a, exact)) {
-                info.threePoints |= static_cast<std::uint8_t>(1u << (q + 3));
-                break;
-            }
-        }
+        if (exact && (own & (Bit(start - 1) | Bit(start + 5))))
+            continue;
+        info.fivePoints |= static_cast<std::uint16_t>((empty & window) >> 1);
+    }
+    // A three point: in a run of four cells holding the centre, three own and one empty, with
+    // both cells beside it empty, that one stone makes a straight four (.XXXX.); for black the
+    // cells beyond those are not own, so that both ends make exactly five.
+    for (int start = -3; start <= 0; ++start) {
+        const unsigned inner = 0xFu << (start + Reach);
+        const unsigned ends = Bit(start - 1) | Bit(start + 4);
+        if (PopCount(own & inner) != 3 || ((own | empty) & inner) != inner ||
+            (empty & ends) != ends)
+            continue;
+        if (exact && (own & (Bit(start - 2) | Bit(start + 5))))
+            continue;
+        info.threePoints |= static_cast<std::uint8_t>((empty & inner) >> 2);
     }
 
-    const int run = RunThrough(line, 0);
+    const int run = RunThroughCentre(own);
     if (exact && run >= 6) {
         info.shape = LineShape::Overline;
         return info;
@@ -97,13 +74,10 @@ ShapeInfo Classify(const Line& line, bool exact)
         info.shape = LineShape::Five;
         return info;
     }
-    int points[9];
-    int count = 0;
-    for (int q = -4; q <= 4; ++q)
-        if (info.fivePoints & (1u << (q + 4)))
-            points[count++] = q;
+    const int count = PopCount(info.fivePoints);
     // Two five points five apart with four own stones between them are one straight four.
-    const bool straight = count == 2 && points[1] - points[0] == 5;
+    const bool straight =
+        count == 2 && (info.fivePoints >> __builtin_ctz(info.fivePoints)) == (1u | 1u << 5);
     if (straight)
         info.shape = LineShape::StraightFour;
     else if (count >= 2)
@@ -115,66 +89,29 @@ ShapeInfo Classify(const Line& line, bool exact)
     return info;
 }
 
-std::vector<ShapeInfo> BuildTable(bool exact)
-{
-    std::vector<ShapeInfo> table(ShapeCount);
-    for (int index = 0; index < ShapeCount; ++index) {
-        Line line;
-        line.at(0) = Own;
-        int rest = index;
-        for (int slot = 0; slot < LineSlots; ++slot) {
-            const int offset = slot < Reach ? slot - Reach : slot - Reach + 1;
-            line.at(offset) = static_cast<Mark>(rest % 3);
-            rest /= 3;
-        }
-        table[index] = Classify(line, exact);
-    }
-    return table;
-}
-
-// Built on first use, each colour's apart: black's fives are exact, white's five or more.
-const std::vector<ShapeInfo>& BlackTable()
-{
-    static const std::vector<ShapeInfo> table = BuildTable(true);
-    return table;
-}
-
-const std::vector<ShapeInfo>& WhiteTable()
-{
-    static const std::vector<ShapeInfo> table = BuildTable(false);
-    return table;
-}
-
-// Cell values (empty, black, white, off-board) as marks for each colour to play.
-constexpr Mark MarkFor[3][4] = {
-    {Blocked, Blocked, Blocked, Blocked},
-    {Open, Own, Blocked, Blocked},
-    {Open, Blocked, Own, Blocked},
-};
-
 } // namespace
 
-const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, Colour colour)
+ShapeInfo ShapeAt(const Position& position, CellIndex cell, int step, Colour colour)
 {
-    const Mark* mark = MarkFor[CellOf(colour)];
-    int index = 0;
-    // Each side is read until the edge: past the frame the table would end, and nothing
-    // beyond the edge can join a row.
-    for (int side = 0; side < 2; ++side) {
-        const int delta = side == 0 ? -step : step;
-        CellIndex at = cell;
-        for (int k = 1; k <= Reach; ++k) {
-            at += delta;
-            const int value = position[at];
-            if (value == CellOffBoard) {
-                for (; k <= Reach; ++k)
-                    index += Blocked * Weight[side][k];
-                break;
-            }
-            index += mark[value] * Weight[side][k];
-        }
+    const std::uint8_t* mark = MarkFor[CellOf(colour)];
+    unsigned own = Centre;
+    unsigned empty = 0;
+    // Each side is read until the edge: nothing beyond it can join a row.
+    for (int k = 1; k <= Reach; ++k) {
+        const int value = position[cell + k * step];
+        if (value == CellOffBoard)
+            break;
+        own |= (mark[value] & 1u) << (k + Reach);
+        empty |= (mark[value] >> 1) << (k + Reach);
     }
-    return (colour == Colour::Black ? BlackTable() : WhiteTable())[index];
+    for (int k = 1; k <= Reach; ++k) {
+        const int value = position[cell - k * step];
+        if (value == CellOffBoard)
+            break;
+        own |= (mark[value] & 1u) << (Reach - k);
+        empty |= (mark[value] >> 1) << (Reach - k);
+    }
+    return Classify(own, empty, colour == Colour::Black);
 }
 
 } // namespace renju

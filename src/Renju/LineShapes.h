@@ -1,5 +1,5 @@
 // What one stone makes along one line: the shapes the rules talk about, read from the eleven
-// cells centred on the stone and looked up in a table built once from the rules below.
+// cells centred on the stone by the rules below, with no table to build.
 #pragma once
 
 #include <cstdint>
@@ -46,7 +46,7 @@ struct ShapeInfo {
 
 // The shape that a stone of `colour` on `cell` (which must hold that colour) makes along the
 // line of `step`.
-const ShapeInfo& ShapeAt(const Position& position, CellIndex cell, int step, Colour colour);
+ShapeInfo ShapeAt(const Position& position, CellIndex cell, int step, Colour colour);
 
 // Offsets of the set bits, as cells along the line.
 inline CellIndex PointAlong(CellIndex cell, int step, int offset)

@@ -111,13 +111,19 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
     const QCommandLineOption cellPx("cell-px", "The cell size of PNG figures (default 100).",
                                     "PIXELS");
     const QCommandLineOption forbidden(
-        "forbidden", "Prints each point forbidden to black in INPUT's position: CELL KIND.");
-    const QCommandLineOption vcf("vcf",
-                                 "Prints a four-chase (victory by continuous fours) of COLOUR "
-                                 "in INPUT's position as cell numbers, or none.",
-                                 "black|white");
+        "forbidden", "Prints each point forbidden to black in each INPUT's position: POINT KIND "
+                     "(h8 double-three), after the file's name when there are several.");
+    const QCommandLineOption vcf(
+        "vcf",
+        "Prints a four-chase (victory by continuous fours) of COLOUR in each INPUT's position "
+        "as points (h8 i9 j10 ...), or none, after the file's name when there are several; "
+        "auto attacks with the side to move (black when the stone counts are equal).",
+        "black|white|auto");
+    const QCommandLineOption cells(
+        "cells", "With --forbidden or --vcf, prints cell numbers (row x 16 + column, row 1 at "
+                 "the top) in place of points.");
     parser.addOptions({help, version, exportOption, exportDir, format, range, firstNumber,
-                       fourChase, cellMm, cellPx, forbidden, vcf});
+                       fourChase, cellMm, cellPx, forbidden, vcf, cells});
 
     QStringList all = arguments;
     all.prepend("korvane");
@@ -181,28 +187,30 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
             message = "--export-dir needs at least one input file.";
             return ParseResult::Error;
         }
-    } else if (parser.isSet(forbidden)) {
-        line.command = CommandLine::Command::Forbidden;
-        if (line.inputs.size() != 1) {
-            message = "--forbidden takes exactly one input file.";
+    } else if (parser.isSet(forbidden) || parser.isSet(vcf)) {
+        const bool chase = parser.isSet(vcf);
+        line.command = chase ? CommandLine::Command::Vcf : CommandLine::Command::Forbidden;
+        line.vcfColor = chase ? ColourOf(parser.value(vcf)) : 0;
+        if (chase && line.vcfColor == 0 && parser.value(vcf) != "auto") {
+            message = "--vcf takes black, white or auto.";
             return ParseResult::Error;
         }
-    } else if (parser.isSet(vcf)) {
-        line.command = CommandLine::Command::Vcf;
-        line.vcfColor = ColourOf(parser.value(vcf));
-        if (line.vcfColor == 0) {
-            message = "--vcf takes black or white.";
+        if (line.inputs.isEmpty()) {
+            message =
+                QString("%1 needs at least one input file.").arg(chase ? "--vcf" : "--forbidden");
             return ParseResult::Error;
         }
-        if (line.inputs.size() != 1) {
-            message = "--vcf takes exactly one input file.";
-            return ParseResult::Error;
-        }
+        line.cells = parser.isSet(cells);
     } else if (line.inputs.size() > 1) {
         message = "The editor opens one file at a time.";
         return ParseResult::Error;
     }
 
+    if (parser.isSet(cells) && line.command != CommandLine::Command::Forbidden &&
+        line.command != CommandLine::Command::Vcf) {
+        message = "--cells goes with --forbidden or --vcf.";
+        return ParseResult::Error;
+    }
     if (parser.isSet(range) && !ParseRange(parser.value(range), line)) {
         message = "--range takes four numbers from 1 to 15: L,T,R,B.";
         return ParseResult::Error;

@@ -30,8 +30,10 @@ struct CommandLine {
     double cellMm = 5.0;
     int cellPx = 100;
 
-    // --vcf black|white
+    // --vcf black|white|auto: 1, 2, or 0 for the side to move
     int vcfColor = 0;
+    // --cells: cell numbers in place of points in the answers of --forbidden and --vcf
+    bool cells = false;
 };
 
 enum class ParseResult { Run, Help, Error };

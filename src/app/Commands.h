@@ -5,7 +5,7 @@
 
 // --export and --export-dir.
 int RunExportCommand(const CommandLine& line);
-// --forbidden.
+// --forbidden, for each input.
 int RunForbiddenCommand(const CommandLine& line);
-// --vcf.
+// --vcf, for each input.
 int RunVcfCommand(const CommandLine& line);

@@ -61,8 +61,14 @@ TEST(CommandLine, ExportTakesItsFormatFromTheOutputAndItsOptions)
     ASSERT_EQ(Parse({"--vcf", "black", "p.dat"}, line, message), ParseResult::Run);
     EXPECT_EQ(line.command, CommandLine::Command::Vcf);
     EXPECT_EQ(line.vcfColor, 1);
+    EXPECT_FALSE(line.cells);
     ASSERT_EQ(Parse({"--forbidden", "p.dat"}, line, message), ParseResult::Run);
     EXPECT_EQ(line.command, CommandLine::Command::Forbidden);
+    ASSERT_EQ(Parse({"--vcf", "auto", "--cells", "p.dat", "q.kif"}, line, message),
+              ParseResult::Run);
+    EXPECT_EQ(line.vcfColor, 0);
+    EXPECT_TRUE(line.cells);
+    EXPECT_EQ(line.inputs.size(), 2);
 }
 
 TEST(CommandLine, RefusesWhatItCannotUseWithOneLine)
@@ -85,7 +91,10 @@ TEST(CommandLine, RefusesWhatItCannotUseWithOneLine)
         {"--export", "f.png", "--cell-px", "3", "a.kif"},
         {"--vcf", "green", "a.kif"},
         {"--vcf", "black"},
-        {"--forbidden", "a.kif", "b.kif"},
+        {"--forbidden"},
+        {"--vcf", "auto"},
+        {"--cells", "a.kif"},
+        {"--export", "f.svg", "--cells", "a.kif"},
         {"--forbidden", "--vcf", "black", "a.kif"},
         {"--range", "1,1,2,2", "a.kif"},
         {"a.kif", "b.kif"},
@@ -148,8 +157,9 @@ TEST(Program, HelpAndBadOptionsNeedNoDisplay)
 {
     const ProgramRun help = RunKorvane({"--help"});
     EXPECT_EQ(help.status, 0) << help.err.toStdString();
-    for (const char* option : {"--export", "--export-dir", "--format", "--range", "--first-number",
-                               "--four-chase", "--cell-mm", "--cell-px", "--forbidden", "--vcf"})
+    for (const char* option :
+         {"--export", "--export-dir", "--format", "--range", "--first-number", "--four-chase",
+          "--cell-mm", "--cell-px", "--forbidden", "--vcf", "--cells"})
         EXPECT_TRUE(help.out.contains(option)) << option;
 
     const ProgramRun bad = RunKorvane({"--export", "x.gif", "a.kif"});
