@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "forms/Fonts.h"
+#include "forms/ImageBox.h"
 #include "main/Modes.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -55,6 +56,14 @@ TFomKifu::~TFomKifu()
     if (FomKifu == this) {
         FomKifu = nullptr;
     }
+}
+
+void TFomKifu::ShowCoordinates(bool shown)
+{
+    if (shown)
+        coordinates_.Show(this, centralWidget(), ImgBan);
+    else
+        coordinates_.Hide(this);
 }
 
 void TFomKifu::closeEvent(QCloseEvent* event)

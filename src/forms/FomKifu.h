@@ -11,6 +11,7 @@
 
 #include "drawing/BoardView.h"
 #include "drawing/ExportPicture.h"
+#include "forms/BoardCoordinates.h"
 #include "forms/FomKifuControls.h"
 #include "main/Port.h"
 
@@ -132,6 +133,16 @@ public:
     QAction* MnuSiTome = nullptr;
     QAction* MnuKinsyu = nullptr;
     QAction* MnuSioiSagasu = nullptr;
+    QAction* MnuZahyou = nullptr;
+    QMenu* MnuHensyu = nullptr;
+    QAction* MnuKifuCopy = nullptr;
+    QAction* MnuBanCopy = nullptr;
+    QAction* MnuHarituke = nullptr;
+
+    // The coordinates around the board: room is made for them while they are shown, and
+    // the window is put back exactly as it was when they go.
+    void ShowCoordinates(bool shown);
+    const CoordinatesLayout& Coordinates() const { return coordinates_; }
 
     // Keys, drops and the wheel over the board while the window is up; see FomKifuInput.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -153,6 +164,7 @@ private:
 
     BoardView boardView_;
     ExportPicture exportPicture_;
+    CoordinatesLayout coordinates_;
     QFileDialog* openDialog_ = nullptr; // OpenDialog1
     QFileDialog* saveDialog_ = nullptr; // SaveDialog1
     std::vector<QObject*> controls_;    // one for each row of the control table

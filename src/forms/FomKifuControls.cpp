@@ -12,6 +12,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "forms/EditMenu.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "forms/ImageBox.h"
@@ -96,6 +97,11 @@ constexpr FomKifuControl Table[] = {
 {"MnuSyujyun",          K::MenuItem,      "MnuTool",           "珠順表示(&H)",               Nowhere,              S::Ticked,   C::Tick,  MenuTick::MnuSyujyun,          Calls(&MnuSyujyunClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSyujyun>},
 {"MnuSiTome",           K::MenuItem,      "MnuTool",           "四を自動的に止める(&D)",     Nowhere,              S::Unticked, C::Tick,  MenuTick::MnuSiTome,           Calls(&MnuSiTomeClick),                                   WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSiTome>},
 {"MnuKinsyu",           K::MenuItem,      "MnuTool",           "禁手点を表示(&K)",           Nowhere,              S::Unticked, C::Tick,  MenuTick::MnuKinsyu,           Calls(&MnuKinsyuClick),                                   WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKinsyu>},
+{"MnuZahyou",           K::MenuItem,      "MnuTool",           "座標を表示(&Z)",             Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuZahyouClick),                                   WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuZahyou>},
+{"MnuHensyu",           K::Menu,          "MainMenu1",         "編集(&E)",                   Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHensyu>},
+{"MnuKifuCopy",         K::MenuItem,      "MnuHensyu",         "棋譜をコピー(&C)",           Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuKifuCopyClick),                                 WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKifuCopy>},
+{"MnuBanCopy",          K::MenuItem,      "MnuHensyu",         "盤面画像をコピー(&P)",       Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuBanCopyClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuBanCopy>},
+{"MnuHarituke",         K::MenuItem,      "MnuHensyu",         "貼り付け(&V)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuHaritukeClick),                                 WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHarituke>},
 };
 // clang-format on
 

@@ -269,7 +269,7 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
     EXPECT_EQ(
         Captions(window->menuBar()->actions()),
         QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)", "MnuTaikyoku=対局(&P)",
-                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)"}));
+                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)", "MnuHensyu=編集(&E)"}));
     EXPECT_EQ(
         Captions(window->MnuFile->actions()),
         QStringList({"MnuOpen=棋譜を開く(&O)", "MnuSaveAs=棋譜に名前を付けて保存(&A)",
@@ -288,7 +288,7 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
                            "MnuSetIsi=石の配置(&H)", "MnuSetSioi=四追順設定(&F)"}));
     EXPECT_EQ(Captions(window->MnuTool->actions()),
               QStringList({"MnuSyujyun=珠順表示(&H)", "MnuSiTome=四を自動的に止める(&D)",
-                           "MnuKinsyu=禁手点を表示(&K)"}));
+                           "MnuKinsyu=禁手点を表示(&K)", "MnuZahyou=座標を表示(&Z)"}));
 }
 
 } // namespace

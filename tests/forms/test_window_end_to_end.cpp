@@ -6,12 +6,15 @@
 #include "test_main_window_fixture.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,6 +28,7 @@
 #include <vector>
 
 #include "drawing/Pictures.h"
+#include "forms/BoardCoordinates.h"
 #include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
 #include "main/Geometry.h"
@@ -669,6 +673,34 @@ const Case Cases[] = {
                                   .toImage()
                                   .convertToFormat(QImage::Format_RGB32);
          EXPECT_EQ(after, ThePictures().BmpBlank.convertToFormat(QImage::Format_RGB32));
+     }},
+    {"MnuZahyou", nullptr,
+     [](Context& c) {
+         EXPECT_EQ(TickedItems(c.window),
+                   (std::set<std::string>{"MnuSetTe", "MnuSyujyun", "MnuZahyou"}));
+         ASSERT_NE(c.window.Coordinates().Widget(), nullptr);
+         EXPECT_TRUE(c.window.Coordinates().Widget()->isVisible());
+         EXPECT_EQ(c.window.ImgBan->x(), ViewLeft + BoardCoordinates::NumberWidth);
+     }},
+
+    // -- 編集(&E) --
+    {"MnuKifuCopy", ThreeMoves,
+     [](Context& c) {
+         (void)c;
+         EXPECT_EQ(QGuiApplication::clipboard()->text(), "h8 i9 g7");
+     }},
+    {"MnuBanCopy", nullptr,
+     [](Context& c) {
+         (void)c;
+         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+         ASSERT_NE(data, nullptr);
+         EXPECT_TRUE(data->hasFormat("image/png"));
+         EXPECT_TRUE(data->hasFormat("image/svg+xml"));
+     }},
+    {"MnuHarituke", [](Context&) { QGuiApplication::clipboard()->setText("h8 h9 i9"); },
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {8, 7, 'O'}, {9, 7, 'X'}}));
+         EXPECT_EQ(Memo(c.window), "　4 手目  白");
      }},
 };
 
