@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cstring>
 
+#include "app/AnalyseCommand.h"
 #include "main/Version.h"
 
 namespace {
@@ -70,7 +71,7 @@ bool WantsNoWindow(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
             return false;
-        if (IsCommandArgument(argv[i]))
+        if (IsCommandArgument(argv[i]) || IsAnalyseArgument(argv[i]))
             return true;
     }
     return false;
@@ -124,6 +125,7 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
                  "the top) in place of points.");
     parser.addOptions({help, version, exportOption, exportDir, format, range, firstNumber,
                        fourChase, cellMm, cellPx, forbidden, vcf, cells});
+    const AnalyseOptions analyse = AddAnalyseOptions(parser);
 
     QStringList all = arguments;
     all.prepend("korvane");
@@ -143,6 +145,8 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
 
     line = CommandLine();
     line.inputs = parser.positionalArguments();
+    if (!ReadAnalyseOptions(parser, analyse, line, message))
+        return ParseResult::Error;
     const int commands = int(parser.isSet(exportOption)) + int(parser.isSet(exportDir)) +
                          int(parser.isSet(forbidden)) + int(parser.isSet(vcf));
     if (commands > 1) {

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 struct CommandLine {
-    enum class Command { Window, Export, ExportDir, Forbidden, Vcf };
+    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Analyse };
     Command command = Command::Window;
 
     // Game records or stone placements; for Window at most one.
@@ -34,6 +34,11 @@ struct CommandLine {
     int vcfColor = 0;
     // --cells: cell numbers in place of points in the answers of --forbidden and --vcf
     bool cells = false;
+
+    // --engine PATH: the engine for --analyse, or for the window's analysis in this run only;
+    // empty for the remembered one. --time MS: its time per position; -1 for the remembered.
+    QString enginePath;
+    int timeMs = -1;
 };
 
 enum class ParseResult { Run, Help, Error };

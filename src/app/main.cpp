@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "StTaikyoku/StTaikyoku.h"
+#include "app/AnalyseCommand.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/OpenAtStart.h"
@@ -67,6 +68,8 @@ int RunCommand(int argc, char** argv)
         return RunForbiddenCommand(line);
     case CommandLine::Command::Vcf:
         return RunVcfCommand(line);
+    case CommandLine::Command::Analyse:
+        return RunAnalyseCommand(line);
     case CommandLine::Command::Window:
         break;
     }
