@@ -6,10 +6,14 @@
 
 #include "NullPort.h"
 #include "drawing/BoardView.h"
+#include "main/CellLook.h"
 
 class ViewPort : public NullPort {
 public:
-    void DrawCell(int column, int row) override { view.DrawCell(column, row); }
+    void DrawCell(int column, int row) override
+    {
+        view.DrawCell(column, row, LookOfCell(column, row));
+    }
     void DrawBoardText(int x, int y, const std::string& text) override
     {
         view.DrawText(x, y, text);

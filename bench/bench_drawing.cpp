@@ -13,10 +13,19 @@
 #include "Set_Data/Set_Data.h"
 #include "drawing/BoardView.h"
 #include "drawing/ExportPicture.h"
+#include "main/CellLook.h"
+#include "main/Diagram.h"
 #include "main/FileIo.h"
 #include "main/State.h"
 
 namespace {
+
+Diagram Described(int left, int top, int right, int bottom)
+{
+    Diagram figure;
+    DescribeExport(left, top, right, bottom, figure);
+    return figure;
+}
 
 // Every point taken, numbered in order, a few letters on the last empty cells' place.
 void FullGame()
@@ -43,7 +52,7 @@ void BM_DrawCellTile(benchmark::State& state)
     BoardCells[MakeCell(5, 5)] = CellEmpty;
     BoardView view;
     for (auto _ : state)
-        view.DrawCell(5, 5);
+        view.DrawCell(5, 5, LookOfCell(5, 5));
 }
 BENCHMARK(BM_DrawCellTile);
 
@@ -53,7 +62,7 @@ void BM_DrawCellThreeDigits(benchmark::State& state)
     CellMarks[MakeCell(5, 5)] = 123;
     BoardView view;
     for (auto _ : state)
-        view.DrawCell(5, 5);
+        view.DrawCell(5, 5, LookOfCell(5, 5));
 }
 BENCHMARK(BM_DrawCellThreeDigits);
 
@@ -64,7 +73,7 @@ void BM_DrawCellLetter(benchmark::State& state)
     CellMarks[MakeCell(5, 5)] = -23;
     BoardView view;
     for (auto _ : state)
-        view.DrawCell(5, 5);
+        view.DrawCell(5, 5, LookOfCell(5, 5));
 }
 BENCHMARK(BM_DrawCellLetter);
 
@@ -73,7 +82,7 @@ void BM_DrawAllCellsFullGame(benchmark::State& state)
     FullGame();
     BoardView view;
     for (auto _ : state)
-        view.DrawAllCells();
+        view.DrawAllCells(LookOfCell);
 }
 BENCHMARK(BM_DrawAllCellsFullGame)->Unit(benchmark::kMicrosecond);
 
@@ -82,7 +91,7 @@ void BM_ExportBuildFullGame(benchmark::State& state)
     FullGame();
     ExportPicture picture;
     for (auto _ : state) {
-        picture.Build(1, 1, BoardLines, BoardLines);
+        picture.Build(Described(1, 1, BoardLines, BoardLines));
         benchmark::DoNotOptimize(picture.Image().constBits());
     }
 }
@@ -95,7 +104,7 @@ void BM_ExportBuildAndWriteFullGame(benchmark::State& state)
     const std::string path = "/tmp/korvane-bench-export.bmp";
     std::vector<std::uint8_t> bytes;
     for (auto _ : state) {
-        picture.Build(1, 1, BoardLines, BoardLines);
+        picture.Build(Described(1, 1, BoardLines, BoardLines));
         if (!picture.Encode(PictureFormat::Bmp, bytes) ||
             WriteWholeFile(path, bytes.data(), bytes.size()) != IoOk)
             state.SkipWithError("cannot write the picture");

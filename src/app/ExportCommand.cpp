@@ -20,7 +20,7 @@
 #include "main/Diagram.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
-#include "main/Moves.h"
+#include "main/FourChaseNumbering.h"
 #include "main/State.h"
 
 namespace {
@@ -130,12 +130,7 @@ bool DrawFigure(const CommandLine& line, const QString& input, std::vector<std::
     if (!OpenInput(input))
         return false;
     if (line.fourChaseColor != 0) {
-        // As if four-chase order had been chosen with that colour to move and the
-        // record stepped back and replayed: numbered by the half rule.
-        EditMode = ModeFourChase;
-        FourChaseColor = line.fourChaseColor;
-        BitBackAllClick();
-        BitGoAllClick();
+        NumberAsFourChase(line.fourChaseColor);
     }
     FirstNumberedMove = line.firstNumber;
 

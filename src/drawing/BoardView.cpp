@@ -5,14 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "GtRen/Board.h"
-#include "Set_Data/Set_Data.h"
+#include "Board/Cell.h"
 #include "drawing/Blit.h"
 #include "drawing/CellFont.h"
 #include "drawing/DigitGlyphs.h"
 #include "drawing/Pictures.h"
-#include "main/ForbiddenMarks.h"
-#include "main/State.h"
 
 namespace {
 
@@ -80,24 +77,22 @@ const QFont& BoardView::Font() const
     return font_;
 }
 
-void BoardView::DrawCell(int column, int row)
+void BoardView::DrawCell(int column, int row, const CellLook& look)
 {
     if (column < 1 || column > BoardLines || row < 1 || row > BoardLines)
         return;
     const int x0 = (column - 1) * CellSize;
     const int y0 = (row - 1) * CellSize;
-    const CellIndex cell = MakeCell(column, row);
-    const int stone = BoardCells[cell];
-    const int mark = CellMarks[cell];
+    const int stone = look.stone;
 
     const qsizetype stride = image_.bytesPerLine();
     uchar* origin = image_.bits() + y0 * stride + x0 * 4;
     CopyBlock<CellSize>(origin, stride, Background(column, row, stone), 0, CellSize);
-    if (mark < 0)
-        DrawLetter(x0, y0, -mark);
-    else if (ShowMoveNumbers == 1 && (stone == CellBlack || stone == CellWhite) && mark > 0)
-        DrawNumber(origin, stride, stone, mark);
-    if (ForbiddenMarks[cell] != 0 && stone == CellEmpty)
+    if (look.label > 0)
+        DrawLetter(x0, y0, look.label, look.letter);
+    else if ((stone == CellBlack || stone == CellWhite) && look.number > 0)
+        DrawNumber(origin, stride, stone, look.number);
+    if (look.forbidden)
         DrawForbiddenMark(origin, stride);
 }
 
@@ -154,32 +149,32 @@ void BoardView::DrawNumber(uchar* origin, qsizetype stride, int stone, int n)
     }
 }
 
-void BoardView::DrawLetter(int x0, int y0, int label)
+void BoardView::DrawLetter(int x0, int y0, int label, const char* text)
 {
     FillRect(image_, x0, y0, x0 + CellSize, y0 + CellSize, PaperColour);
-    if (label < 1 || label > 26 || LetterLabels[label] == nullptr)
+    if (label > 26 || text == nullptr)
         return;
     constexpr int TextLeft = 8, TextTop = 2;
-    if (labelSource_[label] != LetterLabels[label]) {
-        labelSource_[label] = LetterLabels[label];
+    if (labelSource_[label] != text) {
+        labelSource_[label] = text;
         QImage& rendered = labelImage_[label];
         rendered = QImage(CellSize - TextLeft, CellSize - TextTop, QImage::Format_RGB32);
         rendered.fill(PaperColour);
         QPainter painter(&rendered);
         painter.setFont(Font());
         painter.setPen(QColor(InkColour));
-        painter.drawText(0, ascent_, QString::fromUtf8(LetterLabels[label]));
+        painter.drawText(0, ascent_, QString::fromUtf8(text));
     }
     // The rendering ends at the cell's edges: the text is clipped to the cell.
     CopyRect(image_, x0 + TextLeft, y0 + TextTop, labelImage_[label], 0, 0, CellSize - TextLeft,
              CellSize - TextTop);
 }
 
-void BoardView::DrawAllCells()
+void BoardView::DrawAllCells(CellLook (*lookOf)(int column, int row))
 {
     for (int row = 1; row <= BoardLines; ++row)
         for (int column = 1; column <= BoardLines; ++column)
-            DrawCell(column, row);
+            DrawCell(column, row, lookOf(column, row));
 }
 
 void BoardView::DrawText(int x, int y, const std::string& text)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <string>
 
+#include "main/CellLook.h"
 #include "main/Geometry.h"
 
 struct Pictures;
@@ -15,10 +16,11 @@ public:
 
     const QImage& Image() const { return image_; }
 
-    // Draws the cell completely from BoardCells, CellMarks and ShowMoveNumbers, and the
-    // forbidden-point mark on an empty cell of ForbiddenMarks.
-    void DrawCell(int column, int row);
-    void DrawAllCells();
+    // Draws the cell completely as `look` says: its tile, then its letter or number, then
+    // the forbidden-point mark.
+    void DrawCell(int column, int row, const CellLook& look);
+    // Every cell, each as `lookOf` gives it.
+    void DrawAllCells(CellLook (*lookOf)(int column, int row));
     // Text in the view's own font (height 30) with its top-left corner at (x, y).
     void DrawText(int x, int y, const std::string& text);
     // Dotted inverting rectangle; drawing the same one twice restores the view.
@@ -34,7 +36,7 @@ public:
 private:
     const QImage& Background(int column, int row, int stone) const;
     void DrawNumber(uchar* origin, qsizetype stride, int stone, int number);
-    void DrawLetter(int x0, int y0, int label);
+    void DrawLetter(int x0, int y0, int label, const char* text);
     void DrawForbiddenMark(uchar* origin, qsizetype stride);
 
     const Pictures& pictures_;

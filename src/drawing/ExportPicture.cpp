@@ -3,9 +3,9 @@
 #include "drawing/DiagramBitmap.h"
 #include "drawing/MonoBmp.h"
 
-void ExportPicture::Build(int left, int top, int right, int bottom)
+void ExportPicture::Build(const Diagram& figure)
 {
-    DescribeExport(left, top, right, bottom, diagram_);
+    diagram_ = figure;
     RenderDiagramBitmap(diagram_, image_);
 }
 

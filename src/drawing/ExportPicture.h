@@ -1,5 +1,5 @@
-// The export picture (ImgGazouBan): the figure described once from the state, shown as
-// the 1-bit bitmap of 25 pixels a cell and written in the format the user chose.
+// The export picture (ImgGazouBan): the figure the logic described, shown as the 1-bit
+// bitmap of 25 pixels a cell and written in the format the user chose.
 #pragma once
 
 #include <QFont>
@@ -17,8 +17,8 @@ public:
     const QImage& Image() const { return image_; }
     const Diagram& Description() const { return diagram_; }
 
-    // Describes the cells from the state and draws the bitmap of them.
-    void Build(int left, int top, int right, int bottom);
+    // Keeps the figure and draws its bitmap.
+    void Build(const Diagram& figure);
     // The whole file in `format`: a BMP at 1 bit per pixel, colour table black then white,
     // or the figure as SVG, PDF or PNG; the window's figures have the default size.
     bool Encode(PictureFormat format, std::vector<std::uint8_t>& bytes,

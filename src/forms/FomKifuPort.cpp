@@ -14,6 +14,8 @@
 #include "forms/FomKifu.h"
 #include "forms/ImageBox.h"
 #include "forms/QuestionBoxes.h"
+#include "main/CellLook.h"
+#include "main/Diagram.h"
 #include "main/Geometry.h"
 #include "main/State.h"
 
@@ -28,7 +30,7 @@ QString Utf8(const std::string& text)
 
 void TFomKifu::DrawCell(int column, int row)
 {
-    boardView_.DrawCell(column, row);
+    boardView_.DrawCell(column, row, LookOfCell(column, row));
     ImgBan->update(ViewCellX(column), ViewCellY(row), ViewCell, ViewCell);
 }
 
@@ -152,7 +154,9 @@ void TFomKifu::CloseMainWindow()
 
 void TFomKifu::BuildExportPicture(int left, int top, int right, int bottom)
 {
-    exportPicture_.Build(left, top, right, bottom);
+    Diagram figure;
+    DescribeExport(left, top, right, bottom, figure);
+    exportPicture_.Build(figure);
 }
 
 bool TFomKifu::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "GtRen/Board.h"
+#include "Board/Cell.h"
 #include "main/Geometry.h"
 
 enum class DiagramPiece : std::uint8_t {

@@ -16,6 +16,7 @@
 
 #include "GtRen/Board.h"
 #include "Set_Data/Set_Data.h"
+#include "main/Diagram.h"
 #include "main/State.h"
 
 // An empty framed board in move order with numbering on, as after start-up.
@@ -31,6 +32,14 @@ inline void ClearBoardState()
     FirstNumberedMove = 0;
     FourChaseColor = 0;
     RangeSelectState = 0;
+}
+
+// The export figure of the range, as the logic describes it from the state.
+inline Diagram Described(int left, int top, int right, int bottom)
+{
+    Diagram figure;
+    DescribeExport(left, top, right, bottom, figure);
+    return figure;
 }
 
 inline void Put(int column, int row, int stone, int mark = 0)

@@ -8,6 +8,7 @@
 #include "drawing/BoardView.h"
 #include "drawing/DigitGlyphs.h"
 #include "drawing/Pictures.h"
+#include "main/CellLook.h"
 #include "main/Geometry.h"
 
 namespace {
@@ -59,7 +60,7 @@ TEST_F(BoardViewTest, EachCellTakesThePictureOfItsPoint)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "cell " << c.column << "," << c.row);
         Put(c.column, c.row, c.stone);
-        view.DrawCell(c.column, c.row);
+        view.DrawCell(c.column, c.row, LookOfCell(c.column, c.row));
         EXPECT_TRUE(SamePixels(view.Image(), CellRect(c.column, c.row), *c.tile));
     }
 }
@@ -67,7 +68,7 @@ TEST_F(BoardViewTest, EachCellTakesThePictureOfItsPoint)
 // Guards the fresh board: wood margin, lines at 16-17 of every cell, no frame.
 TEST_F(BoardViewTest, FreshBoardIsTheWoodGridWithFiveStarPoints)
 {
-    view.DrawAllCells();
+    view.DrawAllCells(LookOfCell);
     const QImage& im = view.Image();
     ASSERT_EQ(im.size(), QSize(510, 510));
     for (int i = 0; i < 510; ++i) {
@@ -130,7 +131,7 @@ TEST_F(BoardViewTest, NumbersStandAtTheirGlyphPositions)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "number " << c.number);
         Put(6, 5, c.stone, c.number);
-        view.DrawCell(6, 5);
+        view.DrawCell(6, 5, LookOfCell(6, 5));
         ExpectCell(view, 6, 5, c.stone == 1 ? P().BmpBlack : P().BmpWhite, c.glyphs);
     }
 }
@@ -139,31 +140,31 @@ TEST_F(BoardViewTest, NumbersFollowTheFlagOnRedrawAndNeedAStone)
 {
     Put(3, 3, CellBlack, 7);
     ShowMoveNumbers = 0;
-    view.DrawCell(3, 3);
+    view.DrawCell(3, 3, LookOfCell(3, 3));
     EXPECT_TRUE(SamePixels(view.Image(), CellRect(3, 3), P().BmpBlack));
     EXPECT_EQ(CellMarks[MakeCell(3, 3)], 7);
     ShowMoveNumbers = 1;
-    view.DrawCell(3, 3);
+    view.DrawCell(3, 3, LookOfCell(3, 3));
     EXPECT_FALSE(SamePixels(view.Image(), CellRect(3, 3), P().BmpBlack));
 
     // A number left on an emptied cell shows only the tile; a stone without one, none.
     Put(5, 5, CellEmpty, 12);
-    view.DrawCell(5, 5);
+    view.DrawCell(5, 5, LookOfCell(5, 5));
     EXPECT_TRUE(SamePixels(view.Image(), CellRect(5, 5), P().BmpBlank));
     Put(6, 6, CellWhite, 0);
-    view.DrawCell(6, 6);
+    view.DrawCell(6, 6, LookOfCell(6, 6));
     EXPECT_TRUE(SamePixels(view.Image(), CellRect(6, 6), P().BmpWhite));
 }
 
 TEST_F(BoardViewTest, LetteredCellIsAWhiteSquareWithABlackLetter)
 {
-    view.DrawAllCells();
+    view.DrawAllCells(LookOfCell);
     Put(5, 5, CellEmpty, -1);  // A
     Put(6, 5, CellBlack, -23); // W on a stone: only the letter
     Put(7, 5, CellEmpty, -23);
-    view.DrawCell(5, 5);
-    view.DrawCell(6, 5);
-    view.DrawCell(7, 5);
+    view.DrawCell(5, 5, LookOfCell(5, 5));
+    view.DrawCell(6, 5, LookOfCell(6, 5));
+    view.DrawCell(7, 5, LookOfCell(7, 5));
     const QImage& im = view.Image();
     for (int column : {5, 6}) {
         const QRect cell = CellRect(column, 5);
@@ -197,7 +198,7 @@ TEST_F(BoardViewTest, FontIsTheLargestWhoseCellHeightIsThirty)
 
 TEST_F(BoardViewTest, PressLetterIsDrawnOpaqueAtItsCornerOverTheCell)
 {
-    view.DrawAllCells();
+    view.DrawAllCells(LookOfCell);
     const QImage before = view.Image();
     const QRect cell = CellRect(4, 6);
     view.DrawText(cell.x() + 8, cell.y() + 1, "M");
@@ -225,7 +226,7 @@ TEST_F(BoardViewTest, FocusRectangleDrawnTwiceRestoresEveryPixel)
     Put(3, 3, CellBlack, 7);
     Put(4, 3, CellWhite, 57);
     Put(5, 4, CellEmpty, -2);
-    view.DrawAllCells();
+    view.DrawAllCells(LookOfCell);
     const QImage before = view.Image().copy();
     const QRect rects[] = {{70, 70, 100, 60}, // left, top, width, height
                            {0, 0, 510, 510},   {300, 200, 1, 1},  {50, 50, 1, 40},

@@ -33,7 +33,7 @@ TEST(ExportBmpCorpus, TheDiagramsBitmapIsTodaysFileByteForByte)
             ASSERT_EQ(EncodeMonoBmp(image), file);
             // The window's export picture is the same figure.
             ExportPicture window;
-            window.Build(r.left, r.top, r.right, r.bottom);
+            window.Build(Described(r.left, r.top, r.right, r.bottom));
             ASSERT_EQ(EncodeMonoBmp(window.Image()), file);
         }
     }

@@ -136,7 +136,7 @@ TEST_F(ExportCommands, DragShowsOneRectangleOnlyWhileArmedAndTheLeftButtonIsHeld
     EXPECT_EQ(DragEndY, 250);
     // What the view shows is exactly one rectangle at the latest corners.
     BoardView expected;
-    expected.DrawAllCells();
+    expected.DrawAllCells(LookOfCell);
     expected.DrawFocusRect(50, 60, 300, 250);
     EXPECT_TRUE(SamePixels(port.view.Image(), QRect(0, 0, 510, 510), expected.Image()));
 

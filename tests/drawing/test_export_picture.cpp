@@ -42,15 +42,15 @@ bool OnlyBlackAndWhite(const QImage& image)
 
 TEST_F(ExportPictureTest, EmptyBoardIsTheBlankBoardAndARangeIsItsCut)
 {
-    picture.Build(1, 1, 15, 15);
+    picture.Build(Described(1, 1, 15, 15));
     ASSERT_EQ(picture.Image().size(), QSize(375, 375));
     EXPECT_TRUE(SamePixels(picture.Image(), QRect(0, 0, 375, 375), P().GazouBan));
 
-    picture.Build(3, 2, 6, 4);
+    picture.Build(Described(3, 2, 6, 4));
     ASSERT_EQ(picture.Image().size(), QSize(100, 75));
     EXPECT_TRUE(SamePixels(picture.Image(), QRect(0, 0, 100, 75), P().GazouBan, {50, 25}));
     // Nothing carries over from the larger picture before.
-    picture.Build(15, 15, 15, 15);
+    picture.Build(Described(15, 15, 15, 15));
     EXPECT_EQ(picture.Image().size(), QSize(25, 25));
 }
 
@@ -105,7 +105,7 @@ TEST_F(ExportPictureTest, NumbersStandAtTheirGlyphPositions)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "number " << c.number);
         Put(4, 6, c.stone, c.number);
-        picture.Build(1, 1, 15, 15);
+        picture.Build(Described(1, 1, 15, 15));
         EXPECT_TRUE(CellIs(picture.Image(), Cell(4, 6).topLeft(),
                            c.stone == 1 ? P().kuro_isi : P().siro_isi, {0, 0}, c.glyphs));
     }
@@ -117,7 +117,7 @@ TEST_F(ExportPictureTest, ThreeDigitNumbersLeaveTheWhiteStonesOutline)
 {
     for (int n : {111, 188, 225}) {
         Put(2, 2, CellWhite, n);
-        picture.Build(2, 2, 2, 2);
+        picture.Build(Described(2, 2, 2, 2));
         for (int y = 0; y < 25; ++y) {
             for (int x = 0; x < 25; ++x) {
                 if (Rgb(P().siro_isi, x, y) == InkColour) {
@@ -135,7 +135,7 @@ TEST_F(ExportPictureTest, NumbersBelowTheFirstNumberedMoveAreLeftOffWhateverTheV
     Put(3, 2, CellWhite, 4);
     FirstNumberedMove = 4;
     ShowMoveNumbers = 0; // not consulted by the export
-    picture.Build(1, 1, 15, 15);
+    picture.Build(Described(1, 1, 15, 15));
     EXPECT_TRUE(CellIs(picture.Image(), Cell(2, 2).topLeft(), P().kuro_isi, {0, 0}, {}));
     EXPECT_TRUE(CellIs(picture.Image(), Cell(3, 2).topLeft(), P().siro_isi, {0, 0},
                        {{8, &P().siro_suuji, 32, 8}}));
@@ -155,7 +155,7 @@ TEST_F(ExportPictureTest, FourChaseShowsTheAttackersNumeralsBareAndDropsTheDefen
         Put(4, 2, attacker, 0);
         Put(5, 2, defender, 0);
         Put(6, 2, attacker, 13);
-        picture.Build(1, 1, 15, 15);
+        picture.Build(Described(1, 1, 15, 15));
         const QImage& im = picture.Image();
         const QImage& attackerStone = attacker == 1 ? P().kuro_isi : P().siro_isi;
         const QImage& defenderStone = attacker == 1 ? P().siro_isi : P().kuro_isi;
@@ -174,7 +174,7 @@ TEST_F(ExportPictureTest, LettersStandBoldOnAWhitePatchOnlyOnEmptyPoints)
     Put(5, 5, CellEmpty, -1);  // A
     Put(6, 5, CellBlack, -2);  // B under a stone
     Put(7, 5, CellEmpty, -23); // W, wider than its patch
-    picture.Build(1, 1, 15, 15);
+    picture.Build(Described(1, 1, 15, 15));
     const QImage& im = picture.Image();
     EXPECT_TRUE(picture.LetterFont().bold());
     EXPECT_TRUE(CellIs(im, Cell(6, 5).topLeft(), P().kuro_isi, {0, 0}, {}));
@@ -221,7 +221,7 @@ TEST_F(ExportPictureTest, FullGamePictureStaysBlackAndWhite)
             }
         }
     }
-    picture.Build(1, 1, 15, 15);
+    picture.Build(Described(1, 1, 15, 15));
     EXPECT_TRUE(OnlyBlackAndWhite(picture.Image()));
 }
 
@@ -274,7 +274,7 @@ TEST(MonoBmp, HeadersPaletteAndRowsAreThoseOfAStandardOneBitBitmap)
 TEST(MonoBmp, TheExportPictureEncodesAsItsOneBitBitmap)
 {
     ExportPicture picture;
-    picture.Build(3, 2, 6, 4);
+    picture.Build(Described(3, 2, 6, 4));
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(picture.Encode(PictureFormat::Bmp, bytes));
     EXPECT_EQ(bytes, EncodeMonoBmp(picture.Image()));

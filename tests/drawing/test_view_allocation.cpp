@@ -7,6 +7,7 @@
 
 #include "DrawingFixture.h"
 #include "drawing/BoardView.h"
+#include "main/CellLook.h"
 
 namespace {
 bool Counting = false;
@@ -42,13 +43,13 @@ TEST(BoardViewAllocation, RedrawingCellsAndTheDragRectangleAllocatesNothing)
     Put(7, 3, CellEmpty, -1);
     Put(8, 3, CellBlack, -26);
     BoardView view;
-    view.DrawAllCells(); // the first letter of each kind is rendered once here
+    view.DrawAllCells(LookOfCell); // the first letter of each kind is rendered once here
 
     Counting = true;
     Allocations = 0;
     for (int column = 1; column <= 15; ++column)
-        view.DrawCell(column, 3);
-    view.DrawAllCells();
+        view.DrawCell(column, 3, LookOfCell(column, 3));
+    view.DrawAllCells(LookOfCell);
     view.DrawFocusRect(10, 10, 300, 200);
     view.DrawFocusRect(10, 10, 300, 200);
     Counting = false;

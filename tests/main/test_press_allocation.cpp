@@ -10,6 +10,7 @@
 
 #include "NullPort.h"
 #include "drawing/BoardView.h"
+#include "main/CellLook.h"
 #include "main/Geometry.h"
 #include "main/Moves.h"
 #include "main/Startup.h"
@@ -71,7 +72,7 @@ class ViewWindow : public NullPort {
 public:
     void DrawCell(int column, int row) override
     {
-        view.DrawCell(column, row);
+        view.DrawCell(column, row, LookOfCell(column, row));
         ++drawnCells;
     }
     void SetMemo(const std::string& text) override

@@ -1,6 +1,7 @@
 #include "FakePort.h"
 
 #include "forms/FomKifuControls.h"
+#include "main/CellLook.h"
 #include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
@@ -51,7 +52,7 @@ void FakePort::Start()
 void FakePort::DrawCell(int column, int row)
 {
     drawnCells.emplace_back(column, row);
-    view.DrawCell(column, row);
+    view.DrawCell(column, row, LookOfCell(column, row));
 }
 
 void FakePort::DrawBoardText(int x, int y, const std::string& text)
@@ -131,7 +132,9 @@ void FakePort::CloseMainWindow()
 
 void FakePort::BuildExportPicture(int left, int top, int right, int bottom)
 {
-    exportPicture.Build(left, top, right, bottom);
+    Diagram figure;
+    DescribeExport(left, top, right, bottom, figure);
+    exportPicture.Build(figure);
 }
 
 bool FakePort::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
