@@ -24,7 +24,10 @@ public:
     {
         return false;
     }
-    void ShowSettingsDialog() override {}
+    std::optional<GameSettings> AskGameSettings(const GameSettings&) override
+    {
+        return std::nullopt;
+    }
     void CloseMainWindow() override {}
     void BuildExportPicture(int, int, int, int) override {}
     bool EncodeExportPicture(PictureFormat, std::vector<std::uint8_t>&) override { return false; }

@@ -12,8 +12,6 @@
 #include <QWindow>
 
 #include "forms/Fonts.h"
-#include "main/Cp932.h"
-#include "main/State.h"
 
 TSet_Taikyoku* Set_Taikyoku = nullptr;
 
@@ -62,11 +60,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* text, con
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(rect);
     return button;
-}
-
-QString NameForEdit(const std::uint8_t (&field)[NameFieldSize])
-{
-    return QString::fromStdString(NameText(field));
 }
 
 } // namespace
@@ -156,22 +149,28 @@ bool TSet_Taikyoku::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+std::optional<GameSettings> TSet_Taikyoku::Ask(const GameSettings& current)
+{
+    Preload(current);
+    result_.reset();
+    exec();
+    return result_;
+}
+
 void TSet_Taikyoku::FormActivate()
 {
     // Without an opening the list keeps whatever it showed when it last closed.
-    if (SelectedOpening > 0 && SelectedOpening <= ComboSyukei->count())
-        ComboSyukei->setCurrentIndex(SelectedOpening - 1);
-    Edit_Kuro->setText(NameForEdit(GameInfo.BlackName));
-    Edit_Siro->setText(NameForEdit(GameInfo.WhiteName));
+    if (current_.opening > 0 && current_.opening <= ComboSyukei->count())
+        ComboSyukei->setCurrentIndex(current_.opening - 1);
+    Edit_Kuro->setText(QString::fromStdString(current_.blackName));
+    Edit_Siro->setText(QString::fromStdString(current_.whiteName));
 }
 
 void TSet_Taikyoku::OKBtnClick()
 {
-    const int chosen = ComboSyukei->currentIndex() + 1;
-    SettingsResult = chosen == SelectedOpening ? 1 : 2;
-    SelectedOpening = chosen;
-    StoreName(GameInfo.BlackName, Edit_Kuro->text().toStdString());
-    StoreName(GameInfo.WhiteName, Edit_Siro->text().toStdString());
+    // No selection is index −1: no opening.
+    result_ = GameSettings{ComboSyukei->currentIndex() + 1, Edit_Kuro->text().toStdString(),
+                           Edit_Siro->text().toStdString()};
     accept();
 }
 
@@ -182,6 +181,6 @@ void TSet_Taikyoku::CancelBtnClick()
 
 void TSet_Taikyoku::reject()
 {
-    SettingsResult = 0;
+    result_.reset();
     QDialog::reject();
 }

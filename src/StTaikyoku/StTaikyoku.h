@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
+
+#include "main/Port.h"
 
 class QComboBox;
 class QLabel;
@@ -24,6 +27,12 @@ public:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
+    // Shows the dialog modally, loaded with `current`; what OK confirmed, else nothing.
+    std::optional<GameSettings> Ask(const GameSettings& current);
+    // What the next showing loads, and what the last closing gave.
+    void Preload(const GameSettings& current) { current_ = current; }
+    const std::optional<GameSettings>& Result() const { return result_; }
+
     // Preloads the controls from the game information; runs on every showing.
     void FormActivate();
     void OKBtnClick();
@@ -41,6 +50,8 @@ private:
     // Centred by its outer frame: at once, and again once a window manager has framed it.
     void CentreOnScreen();
     bool centreWhenFramed_ = false;
+    GameSettings current_;
+    std::optional<GameSettings> result_;
 };
 
 extern TSet_Taikyoku* Set_Taikyoku;

@@ -63,7 +63,7 @@ public:
     void ShowErrorBox(const std::string& message) override;
     bool RunFileDialog(FileDialogKind kind, const std::string& fileName, const std::string& filter,
                        std::string& chosen) override;
-    void ShowSettingsDialog() override;
+    std::optional<GameSettings> AskGameSettings(const GameSettings& current) override;
     void CloseMainWindow() override;
     void BuildExportPicture(int left, int top, int right, int bottom) override;
     bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;

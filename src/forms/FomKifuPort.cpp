@@ -140,11 +140,11 @@ bool TFomKifu::RunFileDialog(FileDialogKind kind, const std::string& fileName,
     return ::RunFileDialog(*FileDialog(kind), fileName, filter, chosen);
 }
 
-void TFomKifu::ShowSettingsDialog()
+std::optional<GameSettings> TFomKifu::AskGameSettings(const GameSettings& current)
 {
-    if (Set_Taikyoku != nullptr) {
-        Set_Taikyoku->exec();
-    }
+    if (Set_Taikyoku == nullptr)
+        return std::nullopt;
+    return Set_Taikyoku->Ask(current);
 }
 
 void TFomKifu::CloseMainWindow()

@@ -67,7 +67,7 @@ bool SavePicture()
     bool written = true;
     std::string chosen;
     if (Window->RunFileDialog(FileDialogKind::Save, PictureFileName, PictureFilter, chosen) &&
-        ConfirmOverwrite(chosen) == 0)
+        ConfirmOverwrite(chosen))
         written = WritePicture(PictureFormatOfName(chosen), chosen);
     // Hidden after a failure too: a picture left over the board would hide the game.
     Window->SetPanelVisible(PanelId::ImgGazouBan, false);

@@ -84,13 +84,13 @@ void ShowIoError(IoCode code)
     Window->ShowErrorBox(WithErrorPeriod(IoErrorMessage(code)));
 }
 
-int ConfirmOverwrite(const std::string& fileName)
+bool ConfirmOverwrite(const std::string& fileName)
 {
     if (!FileExists(fileName))
-        return 0;
+        return true;
     const Answer answer = Window->Ask(QuestionKind::Information,
                                       fileName + "ファイルはすでに存在します\r\n上書きしますか？");
-    return answer == Answer::Ok ? 0 : 1;
+    return answer == Answer::Ok;
 }
 
 void MnuSaveAsClick()
@@ -109,7 +109,7 @@ void MnuSaveAsClick()
     std::string path;
     if (!Window->RunFileDialog(FileDialogKind::Save, proposed, KifuFilter, path))
         return;
-    if (ConfirmOverwrite(path) == 1)
+    if (!ConfirmOverwrite(path))
         return;
     EncodeKifuRecord(KifuRecord, KifuBytes);
     const IoCode code = WriteWholeFile(path, KifuBytes, KifuFileSize);
@@ -167,7 +167,7 @@ void MnuHaisekiSaveClick()
     std::string path;
     if (!Window->RunFileDialog(FileDialogKind::Save, ".dat", HaisekiFilter, path))
         return;
-    if (ConfirmOverwrite(path) == 1)
+    if (!ConfirmOverwrite(path))
         return;
     const IoCode code = WriteWholeFile(path, HaisekiBuffer, HaisekiFileSize);
     if (code != IoOk)

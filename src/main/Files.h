@@ -8,8 +8,8 @@
 #include "main/HaisekiFile.h"
 #include "main/KifuFile.h"
 
-// 0: go on with the save; 1: stop (an existing file is not to be replaced).
-int ConfirmOverwrite(const std::string& fileName);
+// True: go on with the save; false: an existing file is not to be replaced.
+bool ConfirmOverwrite(const std::string& fileName);
 // The error box with the message of an input/output failure code.
 void ShowIoError(IoCode code);
 // The error box's rule: a "." is added when the message's last character comes

@@ -15,8 +15,7 @@ int MarkCount = 0;
 
 bool MarksWanted()
 {
-    return ShowForbiddenPoints == 1 && SideToMove == CellBlack &&
-           (EditMode == ModeMoveOrder || EditMode == ModeFourChase);
+    return ShowForbiddenPoints == 1 && SideToMove == CellBlack && EntersMoves(EditMode);
 }
 
 } // namespace

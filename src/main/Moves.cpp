@@ -123,7 +123,7 @@ void ReplayMove()
 void BitBackAllClick()
 {
     const StatusBatch batch;
-    if (EditMode >= 1)
+    if (EntersMoves(EditMode))
         while (MoveCount > 0)
             TakeBackMove();
 }
@@ -131,7 +131,7 @@ void BitBackAllClick()
 void BitBack2Click()
 {
     const StatusBatch batch;
-    if (EditMode >= 1 && MoveCount >= 2) {
+    if (EntersMoves(EditMode) && MoveCount >= 2) {
         TakeBackMove();
         if (MoveCount > 0)
             TakeBackMove();
@@ -140,7 +140,7 @@ void BitBack2Click()
 
 void BitBack1Click()
 {
-    if (EditMode >= 1 && MoveCount > 0)
+    if (EntersMoves(EditMode) && MoveCount > 0)
         TakeBackMove();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,14 @@ enum class FileDialogKind { Open, Save };
 // always had.
 enum class PictureFormat { Bmp, Svg, Pdf, Png };
 
+// What the settings dialog edits: the opening (0 none, 1 to 26) and the players' names
+// as typed (UTF-8; the logic cuts them to what the record holds).
+struct GameSettings {
+    int opening = 0;
+    std::string blackName;
+    std::string whiteName;
+};
+
 class WindowPort {
 public:
     virtual ~WindowPort() = default;
@@ -64,8 +73,9 @@ public:
     // Returns false on cancel; `chosen` gets the path otherwise.
     virtual bool RunFileDialog(FileDialogKind kind, const std::string& fileName,
                                const std::string& filter, std::string& chosen) = 0;
-    // Shows Set_Taikyoku modally; its buttons set SettingsResult.
-    virtual void ShowSettingsDialog() = 0;
+    // Shows Set_Taikyoku modally, loaded with `current`; what OK confirmed, nothing on
+    // Cancel, Esc or the close box.
+    virtual std::optional<GameSettings> AskGameSettings(const GameSettings& current) = 0;
     // Closes the main window; the closing asks FormCloseQuery.
     virtual void CloseMainWindow() = 0;
 

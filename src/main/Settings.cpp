@@ -1,5 +1,6 @@
 #include "main/Settings.h"
 
+#include <optional>
 #include <string>
 
 #include "Set_Data/Set_Data.h"
@@ -33,13 +34,18 @@ CellIndex OpeningMove(int opening, int i)
 
 void MnuSetTaikyokuClick()
 {
-    Window->ShowSettingsDialog();
-    if (SettingsResult <= 0)
+    const std::optional<GameSettings> chosen = Window->AskGameSettings(
+        {SelectedOpening, NameText(GameInfo.BlackName), NameText(GameInfo.WhiteName)});
+    if (!chosen)
         return;
+    const bool otherOpening = chosen->opening != SelectedOpening;
+    SelectedOpening = chosen->opening;
+    StoreName(GameInfo.BlackName, chosen->blackName);
+    StoreName(GameInfo.WhiteName, chosen->whiteName);
     const StatusBatch batch; // the opening's line and the mode's are one rewrite
     if (BlackStoneTotal + WhiteStoneTotal > 0)
         ResetBoard();
-    if (SelectedOpening > 0 && SettingsResult == 2)
+    if (SelectedOpening > 0 && otherOpening)
         SetupOpening();
     GameInfo.Opening = SelectedOpening;
     ShowPlayerNames();

@@ -5,7 +5,7 @@
 std::int32_t CellMarks[CellTableSize];
 std::int32_t MoveList[MoveListSize];
 std::int32_t MoveCount;
-std::int32_t EditMode = ModeMoveOrder;
+EditingMode EditMode = ModeMoveOrder;
 std::int32_t FourChaseColor;
 std::int32_t BlackStoneTotal;
 std::int32_t WhiteStoneTotal;
@@ -22,6 +22,5 @@ std::int32_t AutoBlockFours;
 KifuRecordLayout KifuRecord;
 GameInfoRecord& GameInfo = KifuRecord.Info;
 std::int32_t SelectedOpening;
-std::int32_t SettingsResult;
 
 WindowPort* Window;

@@ -16,11 +16,24 @@ constexpr int MoveListSize = 226;
 extern std::int32_t MoveList[MoveListSize];
 extern std::int32_t MoveCount;
 
-constexpr int ModeStonePlacement = 0;
-constexpr int ModeMoveOrder = 1;
-constexpr int ModeLetterPlacement = -1;
-constexpr int ModeFourChase = 2;
-extern std::int32_t EditMode;
+// The four editing modes, with the numbers the editor has always given them.
+enum class EditingMode : std::int32_t {
+    LetterPlacement = -1,
+    StonePlacement = 0,
+    MoveOrder = 1,
+    FourChase = 2,
+};
+constexpr EditingMode ModeStonePlacement = EditingMode::StonePlacement;
+constexpr EditingMode ModeMoveOrder = EditingMode::MoveOrder;
+constexpr EditingMode ModeLetterPlacement = EditingMode::LetterPlacement;
+constexpr EditingMode ModeFourChase = EditingMode::FourChase;
+extern EditingMode EditMode;
+
+// Move order or four-chase order: the modes in which a press enters a move of the record.
+constexpr bool EntersMoves(EditingMode mode)
+{
+    return mode == EditingMode::MoveOrder || mode == EditingMode::FourChase;
+}
 
 extern std::int32_t FourChaseColor;
 extern std::int32_t BlackStoneTotal;
@@ -56,8 +69,6 @@ extern KifuRecordLayout KifuRecord;
 // The same storage as the head of KifuRecord, not a copy.
 extern GameInfoRecord& GameInfo;
 extern std::int32_t SelectedOpening;
-// Outcome of the last closing of the settings dialog: 0 cancel, 1 same opening, 2 other.
-extern std::int32_t SettingsResult;
 
 constexpr const char* ApplicationTitle = "Korvane";
 constexpr const char* MainWindowCaption = "Korvane" KORVANE_VERSION;

@@ -79,7 +79,7 @@ TEST_F(MainWindowBehaviour, ModeItemsMoveTheRadioTickAndShowTheirPanel)
     window->Dialogs.ask = [](QuestionKind, const std::string&) { return Answer::Yes; };
     struct Mode {
         QAction* item;
-        int editMode;
+        EditingMode editMode;
         QWidget* panel;
     };
     const Mode modes[] = {

@@ -11,21 +11,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstring>
 #include <functional>
 
 #include "StTaikyoku/StTaikyoku.h"
-#include "main/Cp932.h"
-#include "main/State.h"
 
 namespace {
-
-void ResetGameInformation()
-{
-    SelectedOpening = 0;
-    SettingsResult = 0;
-    std::memset(&GameInfo, 0, sizeof GameInfo);
-}
 
 TEST(SettingsDialog, HasItsCaptionSizeAndFont)
 {
@@ -105,11 +95,8 @@ TEST(SettingsDialog, TabOrderRunsListBlackWhiteOkCancel)
 // Showing loads the game information: the opening's entry and both names.
 TEST(SettingsDialog, ShowingPreloadsTheGameInformationAndCentres)
 {
-    ResetGameInformation();
-    SelectedOpening = 5;
-    StoreName(GameInfo.BlackName, "黒田");
-    StoreName(GameInfo.WhiteName, "White");
     TSet_Taikyoku d;
+    d.Preload({5, "黒田", "White"});
     d.show();
     EXPECT_EQ(d.ComboSyukei->currentIndex(), 4);
     EXPECT_EQ(d.Edit_Kuro->text().toStdString(), "黒田");
@@ -119,7 +106,7 @@ TEST(SettingsDialog, ShowingPreloadsTheGameInformationAndCentres)
     d.hide();
 
     // Without an opening the list keeps what it showed last time.
-    SelectedOpening = 0;
+    d.Preload({0, "", ""});
     d.ComboSyukei->setCurrentIndex(9);
     d.show();
     EXPECT_EQ(d.ComboSyukei->currentIndex(), 9);
@@ -129,41 +116,44 @@ TEST(SettingsDialog, ShowingPreloadsTheGameInformationAndCentres)
 struct Ending {
     const char* name;
     std::function<void(TSet_Taikyoku&)> act;
-    int result;
+    bool confirmed;
     int accepted;
 };
 
-// Enter and OK confirm; Esc, Cancel and the close box cancel, whatever the
-// previous closing left in SettingsResult.
+// Enter and OK confirm with what the dialog shows; Esc, Cancel and the close box give
+// nothing back, even after an earlier confirmation.
 TEST(SettingsDialog, EndsByItsButtonsKeysAndCloseBox)
 {
     const Ending cases[] = {
-        {"Enter", [](TSet_Taikyoku& d) { QTest::keyClick(&d, Qt::Key_Return); }, 2,
+        {"Enter", [](TSet_Taikyoku& d) { QTest::keyClick(&d, Qt::Key_Return); }, true,
          QDialog::Accepted},
-        {"OK", [](TSet_Taikyoku& d) { QTest::mouseClick(d.OKBtn, Qt::LeftButton); }, 2,
+        {"OK", [](TSet_Taikyoku& d) { QTest::mouseClick(d.OKBtn, Qt::LeftButton); }, true,
          QDialog::Accepted},
-        {"Esc", [](TSet_Taikyoku& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 0,
+        {"Esc", [](TSet_Taikyoku& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false,
          QDialog::Rejected},
-        {"Cancel", [](TSet_Taikyoku& d) { QTest::mouseClick(d.CancelBtn, Qt::LeftButton); }, 0,
+        {"Cancel", [](TSet_Taikyoku& d) { QTest::mouseClick(d.CancelBtn, Qt::LeftButton); }, false,
          QDialog::Rejected},
-        {"close box", [](TSet_Taikyoku& d) { d.close(); }, 0, QDialog::Rejected},
+        {"close box", [](TSet_Taikyoku& d) { d.close(); }, false, QDialog::Rejected},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetGameInformation();
-        SettingsResult = 2; // as an earlier confirmation with another opening left it
         TSet_Taikyoku d;
+        QTimer::singleShot(0, &d, [&] { QTest::mouseClick(d.OKBtn, Qt::LeftButton); });
+        ASSERT_TRUE(d.Ask({3, "Old", ""})); // an earlier confirmation
         d.ComboSyukei->setCurrentIndex(-1);
         QTimer::singleShot(0, &d, [&] {
             d.ComboSyukei->setCurrentIndex(6);
             d.Edit_Kuro->setText("Kuro");
             c.act(d);
         });
-        EXPECT_EQ(d.exec(), c.accepted);
-        EXPECT_EQ(SettingsResult, c.result);
-        const bool confirmed = c.result != 0;
-        EXPECT_EQ(SelectedOpening, confirmed ? 7 : 0);
-        EXPECT_EQ(NameText(GameInfo.BlackName), confirmed ? "Kuro" : "");
+        const std::optional<GameSettings> got = d.Ask({});
+        EXPECT_EQ(d.result(), c.accepted);
+        ASSERT_EQ(got.has_value(), c.confirmed);
+        if (got) {
+            EXPECT_EQ(got->opening, 7);
+            EXPECT_EQ(got->blackName, "Kuro");
+            EXPECT_EQ(got->whiteName, "");
+        }
     }
 }
 

@@ -716,7 +716,6 @@ protected:
         // A run starts with a zeroed record; earlier cases leave theirs in memory.
         std::memset(&KifuRecord, 0, sizeof KifuRecord);
         SelectedOpening = 0;
-        SettingsResult = 0;
         MainWindowTest::SetUp();
     }
 };

@@ -239,11 +239,11 @@ TEST_F(WindowInput, KeysFollowTheHandlersConditionsAndLeaveTextFieldsTheirKeys)
 {
     EnterGame(*window);
     // The back buttons act only in move order and four-chase order.
-    EditMode = 0;
+    EditMode = ModeStonePlacement;
     QTest::keyClick(window.get(), Qt::Key_Left);
     QTest::keyClick(window.get(), Qt::Key_Home);
     EXPECT_EQ(MoveCount, 12);
-    EditMode = 1;
+    EditMode = ModeMoveOrder;
     QTest::keyClick(window.get(), Qt::Key_Left);
     EXPECT_EQ(MoveCount, 11);
 

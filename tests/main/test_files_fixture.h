@@ -132,7 +132,9 @@ inline std::vector<int> DistinctCells(int count)
 // What a file command that fails or refuses must leave untouched.
 struct Snapshot {
     std::vector<std::int32_t> cells, marks, moves;
-    std::int32_t moveCount, side, black, white, opening, editMode, numbers;
+    std::int32_t moveCount, side, black, white, opening;
+    EditingMode editMode;
+    std::int32_t numbers;
     Bytes info;
     std::string memo;
     std::map<TextId, std::string> texts;

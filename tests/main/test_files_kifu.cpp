@@ -29,11 +29,8 @@ protected:
 
     void ChooseGame(int opening, const char* black, const char* white)
     {
-        port.onSettingsDialog = [=] {
-            SettingsResult = opening == SelectedOpening ? 1 : 2;
-            SelectedOpening = opening;
-            StoreName(GameInfo.BlackName, black);
-            StoreName(GameInfo.WhiteName, white);
+        port.onSettingsDialog = [=](const GameSettings&) {
+            return GameSettings{opening, black, white};
         };
         MnuSetTaikyokuClick();
     }

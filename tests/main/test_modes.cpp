@@ -20,7 +20,7 @@ int Mark(int column, int row)
 
 struct ModeCase {
     void (*choose)();
-    int mode;
+    EditingMode mode;
     MenuTick tick;
     PanelId panel;
 };
@@ -41,9 +41,33 @@ TEST(EditModes, ShowTheirPanelAndTick)
         EXPECT_EQ(EditMode, c.mode);
         for (auto tick :
              {MenuTick::MnuSetTe, MenuTick::MnuSetMoji, MenuTick::MnuSetIsi, MenuTick::MnuSetSioi})
-            EXPECT_EQ(port.menuChecked[tick], tick == c.tick) << c.mode;
+            EXPECT_EQ(port.menuChecked[tick], tick == c.tick) << static_cast<int>(c.mode);
         for (auto panel : {PanelId::PanelSyujun, PanelId::PanelMoji, PanelId::PanelHaiseki})
-            EXPECT_EQ(port.panelVisible[panel], panel == c.panel) << c.mode;
+            EXPECT_EQ(port.panelVisible[panel], panel == c.panel) << static_cast<int>(c.mode);
+    }
+}
+
+// The back buttons step back only where a press enters moves of the record.
+TEST(EditModes, OnlyMoveOrderAndFourChaseOrderEnterMoves)
+{
+    const struct {
+        void (*choose)();
+        bool entersMoves;
+    } cases[] = {
+        {MnuSetIsiClick, false},
+        {MnuSetMojiClick, false},
+        {MnuSetSioiClick, true},
+        {MnuSetTeClick, true},
+    };
+    for (const auto& c : cases) {
+        FakePort port;
+        port.Start();
+        PressCell(8, 8);
+        PressCell(9, 9);
+        c.choose();
+        EXPECT_EQ(EntersMoves(EditMode), c.entersMoves);
+        BitBack1Click();
+        EXPECT_EQ(MoveCount, c.entersMoves ? 1 : 2) << static_cast<int>(EditMode);
     }
 }
 

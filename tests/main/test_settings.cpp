@@ -32,9 +32,12 @@ protected:
     // Runs the command; `user` plays the user's part in the shown dialog.
     void RunDialog(const std::function<void(TSet_Taikyoku&)>& user)
     {
-        port.onSettingsDialog = [&] {
+        port.onSettingsDialog = [&](const GameSettings& current) {
+            asked = current;
+            dialog.Preload(current);
             dialog.FormActivate();
             user(dialog);
+            return dialog.Result();
         };
         MnuSetTaikyokuClick();
     }
@@ -49,8 +52,15 @@ protected:
         });
     }
 
+    // Confirmed with the opening the dialog was loaded with.
+    bool SameOpening() const
+    {
+        return dialog.Result() && dialog.Result()->opening == asked.opening;
+    }
+
     FakePort port;
     TSet_Taikyoku dialog;
+    GameSettings asked; // what the command loaded the dialog with
 };
 
 TEST_F(Settings, FirstConfirmationWithoutOpeningKeepsTheMoves)
@@ -59,7 +69,7 @@ TEST_F(Settings, FirstConfirmationWithoutOpeningKeepsTheMoves)
     PressCell(3, 2);
     MnuSetMojiClick();
     Confirm(-1, "Kuro", "Siro");
-    EXPECT_EQ(SettingsResult, 1);
+    EXPECT_TRUE(SameOpening());
     EXPECT_EQ(SelectedOpening, 0);
     EXPECT_EQ(GameInfo.Opening, 0);
     EXPECT_EQ(MoveCount, 2);
@@ -76,7 +86,8 @@ TEST_F(Settings, FirstConfirmationWithoutOpeningKeepsTheMoves)
 TEST_F(Settings, OpeningFourSetsItsThreeMarkedMoves)
 {
     Confirm(3);
-    EXPECT_EQ(SettingsResult, 2);
+    ASSERT_TRUE(dialog.Result());
+    EXPECT_FALSE(SameOpening());
     EXPECT_EQ(GameInfo.Opening, 4);
     // clang-format off
     EXPECT_EQ(PictureOf(BoardCells), (std::vector<std::string>{
@@ -137,7 +148,7 @@ TEST_F(Settings, SameOpeningKeepsTheGameAndRenewsNames)
     PressCell(3, 2);
     MnuSetMojiClick();
     Confirm(-1, "B"); // FormActivate selected opening 4 again
-    EXPECT_EQ(SettingsResult, 1);
+    EXPECT_TRUE(SameOpening());
     EXPECT_EQ(MoveCount, 5);
     EXPECT_EQ(port.texts[TextId::EditKuroKisi], " 黒　B");
     EXPECT_EQ(EditMode, ModeMoveOrder);
@@ -149,7 +160,7 @@ TEST_F(Settings, PlacedStonesAreClearedEvenWithTheOpeningUnchanged)
     MnuSetIsiClick();
     PressCell(2, 2);
     Confirm(-1);
-    EXPECT_EQ(SettingsResult, 1);
+    EXPECT_TRUE(SameOpening());
     EXPECT_EQ(BoardCells[MakeCell(2, 2)], CellEmpty);
     EXPECT_EQ(BoardCells[MakeCell(8, 8)], CellEmpty) << "the opening is not set again";
     EXPECT_EQ(MoveCount, 0);
@@ -170,7 +181,7 @@ TEST_F(Settings, CancelKeepsEverythingButTheListsSelection)
         d.Edit_Kuro->setText("New");
         d.CancelBtnClick();
     });
-    EXPECT_EQ(SettingsResult, 0);
+    EXPECT_FALSE(dialog.Result());
     EXPECT_TRUE(Snapshot::Take(port) == before);
     // Next time the names are reloaded; with no opening the list keeps its choice.
     dialog.FormActivate();

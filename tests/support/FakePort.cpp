@@ -24,7 +24,6 @@ void FakePort::Start()
     ShowMoveNumbers = 1;
     AutoBlockFours = 0;
     FourChaseColor = 0;
-    SettingsResult = 0;
     GameInfo.Opening = 0;
     // What the real window shows before FormCreate, from the table it is built from.
     for (const FomKifuControl& row : FomKifuControls()) {
@@ -118,10 +117,11 @@ bool FakePort::RunFileDialog(FileDialogKind kind, const std::string& fileName,
     return !chosen.empty();
 }
 
-void FakePort::ShowSettingsDialog()
+std::optional<GameSettings> FakePort::AskGameSettings(const GameSettings& current)
 {
-    if (onSettingsDialog)
-        onSettingsDialog();
+    if (!onSettingsDialog)
+        return std::nullopt;
+    return onSettingsDialog(current);
 }
 
 void FakePort::CloseMainWindow()

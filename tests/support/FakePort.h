@@ -56,7 +56,7 @@ public:
     void ShowErrorBox(const std::string& message) override { errors.push_back(message); }
     bool RunFileDialog(FileDialogKind kind, const std::string& fileName, const std::string& filter,
                        std::string& chosen) override;
-    void ShowSettingsDialog() override;
+    std::optional<GameSettings> AskGameSettings(const GameSettings& current) override;
     void CloseMainWindow() override;
     void BuildExportPicture(int left, int top, int right, int bottom) override;
     bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
@@ -95,8 +95,8 @@ public:
     // Scripts. An empty answer queue answers OK / Yes; an empty dialog queue cancels.
     std::deque<Answer> answers;
     std::deque<std::string> dialogPaths; // "" cancels
-    // Runs when the logic shows the settings dialog (a test fills in the outcome).
-    std::function<void()> onSettingsDialog;
+    // Plays the user's part when the logic shows the settings dialog; unset cancels.
+    std::function<std::optional<GameSettings>(const GameSettings&)> onSettingsDialog;
 
     BoardView view;
     ExportPicture exportPicture;
