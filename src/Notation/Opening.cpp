@@ -38,11 +38,16 @@ CellIndex Transform(CellIndex cell, int symmetry)
 
 int OpeningNumber(const std::vector<CellIndex>& moves)
 {
+    return OpeningNumber(moves.data(), moves.size());
+}
+
+int OpeningNumber(const CellIndex* moves, std::size_t count)
+{
     // The table is filled by InitTables(); fill it here too, once, for callers without a
     // window (it only ever holds the same constants).
     static const bool filled = (InitTables(), true);
     (void)filled;
-    if (moves.size() < 3 || moves[0] != Centre || !IsBoardCell(moves[1]) || !IsBoardCell(moves[2]))
+    if (count < 3 || moves[0] != Centre || !IsBoardCell(moves[1]) || !IsBoardCell(moves[2]))
         return 0;
     for (int symmetry = 0; symmetry < 8; ++symmetry) {
         const CellIndex second = Transform(moves[1], symmetry);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 
@@ -64,6 +65,8 @@ void TFomKifu::ShowCoordinates(bool shown)
         coordinates_.Show(this, centralWidget(), ImgBan);
     else
         coordinates_.Hide(this);
+    // The players' notation of the game: the opening's name goes with the coordinates.
+    LabelSyukeiMei->setVisible(shown);
 }
 
 void TFomKifu::closeEvent(QCloseEvent* event)

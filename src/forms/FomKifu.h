@@ -107,6 +107,7 @@ public:
     QPushButton* BtnkoutaiMouse = nullptr;
     QLabel* LabelRightClick = nullptr;
     ImageBox* ImgGazouBan = nullptr;
+    QLabel* LabelSyukeiMei = nullptr;
 
     QMenu* MnuFile = nullptr;
     QAction* MnuOpen = nullptr;

@@ -69,6 +69,8 @@ constexpr FomKifuControl Table[] = {
 {"LabelLeftClick",      K::Label,         "PanelHaiseki",      "左ｸﾘｯｸ-黒",                  {3, 3, 88, 19},       S::Plain,    C::None,  TextId::LabelLeftClick,        Nothing,                                                  Gothic19,     G::HighlightText,   &Bind<&TFomKifu::LabelLeftClick>},
 {"BtnkoutaiMouse",      K::Button,        "PanelHaiseki",      "左右交替",                   {94, 3, 90, 22},      S::Plain,    C::None,  None,                          Calls(&BtnkoutaiMouseClick),                              Gothic19,     G::Parent,          &Bind<&TFomKifu::BtnkoutaiMouse>},
 {"LabelRightClick",     K::Label,         "PanelHaiseki",      "右ｸﾘｯｸ-白",                  {188, 4, 88, 19},     S::Plain,    C::None,  TextId::LabelRightClick,       Nothing,                                                  Gothic19,     G::HighlightText,   &Bind<&TFomKifu::LabelRightClick>},
+// Shown with the coordinates only: the opening the first three moves form, named.
+{"LabelSyukeiMei",      K::Label,         "ClientArea",        "",                           {560, 228, 209, 27},  S::Hidden,   C::None,  TextId::LabelSyukeiMei,        Nothing,                                                  PMincho19,    G::Parent,          &Bind<&TFomKifu::LabelSyukeiMei>},
 // Lies over the board view, so the picture being saved is seen while the file dialog is open.
 {"ImgGazouBan",         K::ExportView,    "ClientArea",        "",                           {ExportViewLeft, ExportViewTop, ExportBoardSize, ExportBoardSize}, S::Hidden,   C::None,  PanelId::ImgGazouBan,          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::ImgGazouBan>},
 

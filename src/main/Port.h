@@ -24,7 +24,9 @@ enum class TextId {
     EditSiroKisi,
     LabelMoji,
     LabelLeftClick,
-    LabelRightClick
+    LabelRightClick,
+    // The standard opening the game's first three moves form, named; "" when none.
+    LabelSyukeiMei
 };
 // Information: "情報", OK / キャンセル. Confirmation: "確認", はい(&Y) / いいえ(&N).
 enum class QuestionKind { Information, Confirmation };

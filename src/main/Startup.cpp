@@ -4,6 +4,7 @@
 #include "main/ForbiddenMarks.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
+#include "main/OpeningShown.h"
 #include "main/Port.h"
 #include "main/State.h"
 #include "main/Status.h"
@@ -61,10 +62,12 @@ void ResetBoard()
     Window->SetPanelVisible(PanelId::PanelTaikyokuData, false);
     EnableBackButtons(false);
     EnableForwardButtons(false);
+    ShowOpeningName(true);
 }
 
 void ShowMoveStatus()
 {
+    ShowOpeningName();
     if (EditMode == ModeStonePlacement)
         return;
     if (EditMode == ModeMoveOrder && ShowMoveNumbers == 0)

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -106,6 +107,23 @@ TEST_F(Coordinates, ShowBesideTheBoardAndLeaveNoTraceWhenTakenAway)
     EXPECT_EQ(window->ImgBan->geometry(), boardBefore);
     QTest::qWait(20);
     EXPECT_EQ(Grab(window.get()), before);
+}
+
+// The opening's name is shown with the coordinates, beside the status box, and only then.
+TEST_F(Coordinates, NameTheOpeningTheGameFormsBesideTheStatusBox)
+{
+    PressCell(*window, 8, 8);
+    PressCell(*window, 7, 7);
+    PressCell(*window, 6, 6); // 長星, turned a quarter round
+    EXPECT_FALSE(window->LabelSyukeiMei->isVisible());
+    window->MnuZahyou->trigger();
+    EXPECT_TRUE(window->LabelSyukeiMei->isVisible());
+    EXPECT_EQ(window->LabelSyukeiMei->text(), "珠型：長星");
+    EXPECT_EQ(window->LabelSyukeiMei->x(), window->Memo1->x());
+    EXPECT_GT(window->LabelSyukeiMei->y(),
+              window->PanelTaikyokuData->y() + window->PanelTaikyokuData->height());
+    window->MnuZahyou->trigger();
+    EXPECT_FALSE(window->LabelSyukeiMei->isVisible());
 }
 
 // Ticking and unticking without anything between gives back the very same window.

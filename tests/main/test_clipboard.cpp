@@ -218,3 +218,28 @@ TEST(PastedGame, NamesTheOpeningOnlyInItsOwnOrientation)
 }
 
 } // namespace
+
+namespace {
+
+// The opening is named from the moves, in any orientation, and not lost by stepping back.
+TEST(OpeningNamed, FollowsTheGamesFirstThreeMoves)
+{
+    FakePort port;
+    port.Start();
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "");
+    PressCell(8, 8);
+    PressCell(8, 9); // straight below: a direct opening turned half round
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "");
+    PressCell(7, 9);
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "珠型：花月");
+    BitBackAllClick();
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "珠型：花月") << "the line still holds it";
+    PressCell(1, 1); // a new line from the first move
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "");
+    ASSERT_TRUE(EnterGameText("h8 i9 j10 a1").entered); // pasted games are named too
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "珠型：長星");
+    MnuClearClick();
+    EXPECT_EQ(port.texts[TextId::LabelSyukeiMei], "");
+}
+
+} // namespace
