@@ -77,7 +77,7 @@ struct Snapshot {
     std::vector<std::string> board;
     std::vector<CellIndex> line;
     int moveCount;
-    int editMode;
+    EditingMode editMode;
     std::string memo;
     bool operator==(const Snapshot& o) const
     {
