@@ -301,6 +301,12 @@ private:
             }
             if (count == 0)
                 continue;
+            // With no four left to follow, only a four that cannot be stopped counts; the
+            // judge is asked only then.
+            if (fours == 1 && count == 1 && defender_ == Colour::White) {
+                deeperHelps_ = true;
+                continue;
+            }
             if (attacker_ == Colour::Black && JudgeBlack(position_, move) != ForbiddenKind::None)
                 continue;
             SearchStone attack(position_, key_, move, attacker_);
