@@ -4,16 +4,25 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Text/CodePage.h"
 
 struct CommandLine {
-    enum class Command { Window, Export, ExportDir, Forbidden, Vcf };
+    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Convert, PrintMoves };
     Command command = Command::Window;
 
-    // Game records or stone placements; for Window at most one.
+    // Game records or stone placements; for Window at most one. For messages: a name that
+    // is not UTF-8 shows its undecodable bytes as U+FFFD here.
     QStringList inputs;
+    // The same names as the bytes the program was given, to open the files by.
+    std::vector<std::string> inputPaths;
 
-    // --export OUT
+    // --export OUT, --convert OUT
     QString output;
+    std::string outputPath; // as given, in bytes
     // --export-dir DIR --format FORMAT
     QString exportDir;
     QString format; // bmp, svg, pdf or png; for --export taken from OUT's extension
@@ -32,6 +41,10 @@ struct CommandLine {
 
     // --vcf black|white
     int vcfColor = 0;
+
+    // --code-page NAME: the text encoding of a .lib read or written by --convert or
+    // --print-moves; found from the library (read) or kept (written) when absent.
+    std::optional<CodePage> codePage;
 };
 
 enum class ParseResult { Run, Help, Error };
@@ -39,6 +52,10 @@ enum class ParseResult { Run, Help, Error };
 // Parses the arguments after the program's name. On Help, `message` holds the help text;
 // on Error, one line that says what is wrong (the caller exits with status 2).
 ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QString& message);
+// The same for the arguments as the system passed them: file names are kept as their bytes,
+// so a name that is not valid UTF-8 (an old archive's Shift-JIS name) still opens.
+ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, CommandLine& line,
+                                  QString& message);
 
 // True when the arguments ask for one of the commands that need no window (or for the
 // help): decided before any application object exists, so that those commands can run
