@@ -8,9 +8,9 @@
 
 namespace {
 
-const char* const CommandOptions[] = {"--export",  "--export-dir",  "--forbidden", "--vcf",
-                                      "--convert", "--print-moves", "--help",      "-h",
-                                      "--help-all", "--version",    "-v"};
+const char* const CommandOptions[] = {"--export",   "--export-dir",  "--forbidden", "--vcf",
+                                      "--convert",  "--print-moves", "--help",      "-h",
+                                      "--help-all", "--version",     "-v"};
 
 // GNU's layout, which help2man reads into the manual page.
 const char* const VersionText =

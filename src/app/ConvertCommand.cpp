@@ -56,9 +56,9 @@ int RunConvertCommand(const CommandLine& line)
         Complain(line.outputPath, WithErrorPeriod(written.message));
         return 1;
     }
-    const IoCode code =
-        WriteWholeFile(line.outputPath, reinterpret_cast<const std::uint8_t*>(written.bytes->data()),
-                       written.bytes->size());
+    const IoCode code = WriteWholeFile(line.outputPath,
+                                       reinterpret_cast<const std::uint8_t*>(written.bytes->data()),
+                                       written.bytes->size());
     if (code != IoOk) {
         Complain(line.outputPath, WithErrorPeriod(IoErrorMessage(code)));
         return 1;

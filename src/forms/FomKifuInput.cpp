@@ -112,7 +112,10 @@ std::string DroppedFileBytes(const QMimeData* data)
     if (uris.size() != 1)
         return std::string();
     const std::string path = LocalPathOf(uris.front());
-    if (path.empty() || KindOfFile(path) == OpenedKind::Unknown)
+    // Only the editor's own two kinds are taken by a drop for now: a dropped text file
+    // (notes, not a record) is refused, as the window has always done.
+    const OpenedKind kind = path.empty() ? OpenedKind::Unknown : KindOfFile(path);
+    if (kind != OpenedKind::Kifu && kind != OpenedKind::Haiseki)
         return std::string();
     return path;
 }

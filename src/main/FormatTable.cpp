@@ -191,9 +191,9 @@ struct TagField {
     std::string GameInfo::*field;
 };
 const TagField TagFields[] = {
-    {"Event", &GameInfo::event},       {"Date", &GameInfo::date},
-    {"Black", &GameInfo::blackPlayer}, {"White", &GameInfo::whitePlayer},
-    {"Result", &GameInfo::result},     {"Game", &GameInfo::gameName},
+    {"Event", &GameInfo::event},         {"Date", &GameInfo::date},
+    {"Black", &GameInfo::blackPlayer},   {"White", &GameInfo::whitePlayer},
+    {"Result", &GameInfo::result},       {"Game", &GameInfo::gameName},
     {"Opening", &GameInfo::openingName},
 };
 
@@ -291,14 +291,34 @@ const std::vector<FileFormat>& FileFormats()
         {FormatId::Png, "PNG 画像", {"png"}, H::Picture, nullptr, nullptr, P::Png},
         {FormatId::Lib, "RenLib のライブラリ", {"lib"}, H::Tree, ReadLibRow, WriteLibRow, P::Bmp},
         {FormatId::Sgf, "SGF の棋譜", {"sgf"}, H::Tree, ReadSgfRow, WriteSgfRow, P::Bmp},
-        {FormatId::Txt, "テキストの棋譜", {"txt"}, H::LineOrPosition,
-         ReadNotation<notation::ReadText>, WriteNotation<notation::WriteText>, P::Bmp},
-        {FormatId::Psq, "Piskvork の棋譜", {"psq"}, H::Line, ReadNotation<notation::ReadPsq>,
-         WriteNotation<notation::WritePsq>, P::Bmp},
-        {FormatId::Pos, "RenLib の局面", {"pos"}, H::Line, ReadNotation<notation::ReadPos>,
-         WriteNotation<notation::WritePos>, P::Bmp},
+        {FormatId::Txt,
+         "テキストの棋譜",
+         {"txt"},
+         H::LineOrPosition,
+         ReadNotation<notation::ReadText>,
+         WriteNotation<notation::WriteText>,
+         P::Bmp},
+        {FormatId::Psq,
+         "Piskvork の棋譜",
+         {"psq"},
+         H::Line,
+         ReadNotation<notation::ReadPsq>,
+         WriteNotation<notation::WritePsq>,
+         P::Bmp},
+        {FormatId::Pos,
+         "RenLib の局面",
+         {"pos"},
+         H::Line,
+         ReadNotation<notation::ReadPos>,
+         WriteNotation<notation::WritePos>,
+         P::Bmp},
         // Read by the collection layer, which stands above this one (it reads through QtCore).
-        {FormatId::Rif, "RenjuNet のデータベース", {"rif"}, H::Collection, nullptr, nullptr,
+        {FormatId::Rif,
+         "RenjuNet のデータベース",
+         {"rif"},
+         H::Collection,
+         nullptr,
+         nullptr,
          P::Bmp},
     };
     return formats;
@@ -337,8 +357,8 @@ std::string RecordFilter(bool forWriting)
         if (forWriting ? format.write == nullptr : format.read == nullptr)
             continue;
         const std::string patterns = Patterns(format);
-        rows += (rows.empty() ? "" : "|") + std::string(format.name) + "(" + patterns + ")|" +
-                patterns;
+        rows +=
+            (rows.empty() ? "" : "|") + std::string(format.name) + "(" + patterns + ")|" + patterns;
         all += (all.empty() ? "" : ";") + patterns;
     }
     if (forWriting)

@@ -177,8 +177,9 @@ void MnuSaveOtherClick()
     std::vector<CellIndex> line = RecordLine(record);
     if (format->id == FormatId::Kif && line.size() > static_cast<std::size_t>(KifuMoveSlots)) {
         // The game record's own question; yes keeps the first 150 moves.
-        if (Window->Ask(QuestionKind::Information,
-                        "151手目以降は棋譜ファイルに保存できません\r\n150手目までを保存しますか？") !=
+        if (Window->Ask(
+                QuestionKind::Information,
+                "151手目以降は棋譜ファイルに保存できません\r\n150手目までを保存しますか？") !=
             Answer::Ok)
             return;
         line.resize(KifuMoveSlots);

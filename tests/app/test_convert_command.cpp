@@ -50,8 +50,8 @@ TEST(ConvertCommand, ConvertsThroughEveryRecordFormatAndBack)
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(Read(d.filePath("back.kif")), Game());
     }
-    const ProgramRun lib = RunKorvane({"--convert", d.filePath("c.lib"), "--code-page", "GBK",
-                                       d.filePath("b.sgf")});
+    const ProgramRun lib =
+        RunKorvane({"--convert", d.filePath("c.lib"), "--code-page", "GBK", d.filePath("b.sgf")});
     EXPECT_EQ(lib.status, 0) << lib.err.toStdString();
 }
 
@@ -76,11 +76,11 @@ TEST(ConvertCommand, ADamagedInputIsRefusedAndNothingIsWritten)
         SCOPED_TRACE(input);
         const ProgramRun run = RunKorvane({"--convert", d.filePath("out.sgf"), d.filePath(input)});
         EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(run.err.startsWith("korvane: ")) << run.err.toStdString();
-        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_EQ(run.err.count("korvane: "), 1) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(d.filePath("out.sgf")));
     }
-    const ProgramRun unknown = RunKorvane({"--convert", d.filePath("out.exe"), d.filePath("bad.txt")});
+    const ProgramRun unknown =
+        RunKorvane({"--convert", d.filePath("out.exe"), d.filePath("bad.txt")});
     EXPECT_EQ(unknown.status, 1);
     const ProgramRun page = RunKorvane({"--convert", "a.lib", "--code-page", "KOI8", "b.sgf"});
     EXPECT_EQ(page.status, 2);
