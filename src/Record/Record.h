@@ -22,7 +22,7 @@ struct LibOrigin {
 
 struct Record {
     RecordTree tree;
-    GameInfo info;
+    struct GameInfo info; // "struct": the editor's state has a variable of this name
     std::vector<SetupStone> setup;
     LibOrigin lib;
 };

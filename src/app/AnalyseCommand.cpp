@@ -76,7 +76,7 @@ bool ReadAnalyseOptions(const QCommandLineParser& parser, const AnalyseOptions& 
         }
         return true;
     }
-    for (const char* other : {"export", "export-dir", "forbidden", "vcf"}) {
+    for (const char* other : {"export", "export-dir", "forbidden", "vcf", "convert", "print-moves"}) {
         if (parser.isSet(other)) {
             message = QString("--analyse and --%1 cannot be given together.").arg(other);
             return false;

@@ -1,16 +1,17 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <cstring>
 
 #include "app/AnalyseCommand.h"
+#include "main/FormatTable.h"
 #include "main/Version.h"
 
 namespace {
 
-const char* const CommandOptions[] = {"--export", "--export-dir", "--forbidden", "--vcf", "--help",
-                                      "-h",       "--help-all",   "--version",   "-v"};
+const char* const CommandOptions[] = {"--export",   "--export-dir",  "--forbidden", "--vcf",
+                                      "--convert",  "--print-moves", "--help",      "-h",
+                                      "--help-all", "--version",     "-v"};
 
 // GNU's layout, which help2man reads into the manual page.
 const char* const VersionText =
@@ -33,7 +34,57 @@ bool IsCommandArgument(const char* argument)
 
 bool IsFormat(const QString& format)
 {
-    return format == "bmp" || format == "svg" || format == "pdf" || format == "png";
+    const FileFormat* row = FormatOfExtension(format.toStdString());
+    return row != nullptr && row->holds == FormatHolds::Picture;
+}
+
+// Arguments that are not UTF-8 go through the parser as a stand-in that names their
+// index, and come back as their bytes; QString would lose what does not decode.
+const QChar StandIn(0xFDD0); // a noncharacter: never in a decoded argument
+
+struct Arguments {
+    QStringList decoded;
+    std::vector<std::string> raw; // the bytes each stand-in stands for
+};
+
+Arguments StandInsFor(const std::vector<std::string>& arguments)
+{
+    Arguments a;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        a.raw.push_back(std::string());
+        if (IsValidUtf8(argument)) {
+            a.decoded << QString::fromStdString(argument);
+            continue;
+        }
+        // An option's value given after "=" keeps its option.
+        std::size_t valueAt = 0;
+        const std::size_t equals = argument.find('=');
+        if (argument.rfind("--", 0) == 0 && equals != std::string::npos &&
+            IsValidUtf8(argument.substr(0, equals)))
+            valueAt = equals + 1;
+        a.raw.back() = argument.substr(valueAt);
+        a.decoded << QString::fromStdString(argument.substr(0, valueAt)) + StandIn +
+                         QString::number(i);
+    }
+    return a;
+}
+
+std::string BytesOf(const Arguments& a, const QString& value)
+{
+    if (value.startsWith(StandIn)) {
+        bool ok = false;
+        const int index = value.mid(1).toInt(&ok);
+        if (ok && index >= 0 && static_cast<std::size_t>(index) < a.raw.size())
+            return a.raw[static_cast<std::size_t>(index)];
+    }
+    return value.toStdString();
+}
+
+// For messages: what does not decode shows as U+FFFD.
+QString ShownOf(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 int ColourOf(const QString& name)
@@ -79,12 +130,27 @@ bool WantsNoWindow(int argc, char** argv)
 
 ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QString& message)
 {
+    std::vector<std::string> bytes;
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toStdString());
+    return ParseCommandLineBytes(bytes, line, message);
+}
+
+ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, CommandLine& line,
+                                  QString& message)
+{
+    const Arguments given = StandInsFor(arguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Korvane: an editor for Renju game records (.kif) and positions (.dat).\n"
         "With no arguments it starts the editor; with a file it opens that file in it.\n"
-        "The commands below write figures or answer rules questions without a window.");
-    parser.addPositionalArgument("file", "A game record (.kif) or a position (.dat).", "[file...]");
+        "The commands below write figures, convert records or answer rules questions\n"
+        "without a window.");
+    parser.addPositionalArgument(
+        "file",
+        "A game record (.kif), a position (.dat), or a record in another format: RenLib "
+        "(.lib, .pos), SGF (.sgf), Piskvork (.psq) or text (.txt).",
+        "[file...]");
     const QCommandLineOption help({"h", "help"}, "Shows this help.");
     const QCommandLineOption version({"v", "version"}, "Shows the version and the licence.");
     const QCommandLineOption exportOption(
@@ -123,11 +189,24 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
     const QCommandLineOption cells(
         "cells", "With --forbidden or --vcf, prints cell numbers (row x 16 + column, row 1 at "
                  "the top) in place of points.");
+    const QCommandLineOption convert(
+        "convert",
+        "Converts INPUT to OUT, each in the format its extension names (.kif, .dat, .lib, "
+        ".sgf, .txt, .psq, .pos); a game record gets the current line, 150 moves at most.",
+        "OUT");
+    const QCommandLineOption printMoves(
+        "print-moves", "Prints the current line of INPUT as moves on one line: h8 h9 i8.");
+    const QCommandLineOption codePage(
+        "code-page",
+        "The text encoding of a .lib read or written by --convert or --print-moves: CP932, "
+        "GBK, Big5, CP1251, CP1252 or UTF-8 (found from the library when not given).",
+        "NAME");
     parser.addOptions({help, version, exportOption, exportDir, format, range, firstNumber,
-                       fourChase, cellMm, cellPx, forbidden, vcf, cells});
+                       fourChase, cellMm, cellPx, forbidden, vcf, cells, convert, printMoves,
+                       codePage});
     const AnalyseOptions analyse = AddAnalyseOptions(parser);
 
-    QStringList all = arguments;
+    QStringList all = given.decoded;
     all.prepend("korvane");
     if (!parser.parse(all)) {
         message = parser.errorText();
@@ -144,14 +223,30 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
     }
 
     line = CommandLine();
-    line.inputs = parser.positionalArguments();
+    for (const QString& input : parser.positionalArguments()) {
+        line.inputPaths.push_back(BytesOf(given, input));
+        line.inputs << ShownOf(line.inputPaths.back());
+    }
     if (!ReadAnalyseOptions(parser, analyse, line, message))
         return ParseResult::Error;
     const int commands = int(parser.isSet(exportOption)) + int(parser.isSet(exportDir)) +
-                         int(parser.isSet(forbidden)) + int(parser.isSet(vcf));
+                         int(parser.isSet(forbidden)) + int(parser.isSet(vcf)) +
+                         int(parser.isSet(convert)) + int(parser.isSet(printMoves));
     if (commands > 1) {
-        message = "Only one of --export, --export-dir, --forbidden and --vcf can be given.";
+        message = "Only one of --export, --export-dir, --forbidden, --vcf, --convert and "
+                  "--print-moves can be given.";
         return ParseResult::Error;
+    }
+    if (parser.isSet(codePage)) {
+        if (!parser.isSet(convert) && !parser.isSet(printMoves)) {
+            message = "--code-page goes with --convert or --print-moves.";
+            return ParseResult::Error;
+        }
+        line.codePage = ParseCodePage(parser.value(codePage).toStdString());
+        if (!line.codePage) {
+            message = "--code-page takes CP932, GBK, Big5, CP1251, CP1252 or UTF-8.";
+            return ParseResult::Error;
+        }
     }
     const bool exporting = parser.isSet(exportOption) || parser.isSet(exportDir);
     for (const QCommandLineOption* figureOption :
@@ -165,8 +260,12 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
 
     if (parser.isSet(exportOption)) {
         line.command = CommandLine::Command::Export;
-        line.output = parser.value(exportOption);
-        line.format = QFileInfo(line.output).suffix().toLower();
+        line.outputPath = BytesOf(given, parser.value(exportOption));
+        line.output = ShownOf(line.outputPath);
+        const FileFormat* row = FormatOfFileName(line.outputPath);
+        line.format = row != nullptr ? QString::fromUtf8(row->extensions.front().data(),
+                                                         int(row->extensions.front().size()))
+                                     : QString();
         if (!IsFormat(line.format)) {
             message = "The name after --export must end in .bmp, .svg, .pdf or .png.";
             return ParseResult::Error;
@@ -205,6 +304,20 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
             return ParseResult::Error;
         }
         line.cells = parser.isSet(cells);
+    } else if (parser.isSet(convert)) {
+        line.command = CommandLine::Command::Convert;
+        line.outputPath = BytesOf(given, parser.value(convert));
+        line.output = ShownOf(line.outputPath);
+        if (line.inputs.size() != 1) {
+            message = "--convert takes exactly one input file.";
+            return ParseResult::Error;
+        }
+    } else if (parser.isSet(printMoves)) {
+        line.command = CommandLine::Command::PrintMoves;
+        if (line.inputs.size() != 1) {
+            message = "--print-moves takes exactly one input file.";
+            return ParseResult::Error;
+        }
     } else if (line.inputs.size() > 1) {
         message = "The editor opens one file at a time.";
         return ParseResult::Error;

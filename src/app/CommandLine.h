@@ -4,16 +4,25 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Text/CodePage.h"
 
 struct CommandLine {
-    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Analyse };
+    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Analyse, Convert, PrintMoves };
     Command command = Command::Window;
 
-    // Game records or stone placements; for Window at most one.
+    // Game records or stone placements; for Window at most one. For messages: a name that
+    // is not UTF-8 shows its undecodable bytes as U+FFFD here.
     QStringList inputs;
+    // The same names as the bytes the program was given, to open the files by.
+    std::vector<std::string> inputPaths;
 
-    // --export OUT
+    // --export OUT, --convert OUT
     QString output;
+    std::string outputPath; // as given, in bytes
     // --export-dir DIR --format FORMAT
     QString exportDir;
     QString format; // bmp, svg, pdf or png; for --export taken from OUT's extension
@@ -39,6 +48,10 @@ struct CommandLine {
     // empty for the remembered one. --time MS: its time per position; -1 for the remembered.
     QString enginePath;
     int timeMs = -1;
+
+    // --code-page NAME: the text encoding of a .lib read or written by --convert or
+    // --print-moves; found from the library (read) or kept (written) when absent.
+    std::optional<CodePage> codePage;
 };
 
 enum class ParseResult { Run, Help, Error };
@@ -46,6 +59,10 @@ enum class ParseResult { Run, Help, Error };
 // Parses the arguments after the program's name. On Help, `message` holds the help text;
 // on Error, one line that says what is wrong (the caller exits with status 2).
 ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QString& message);
+// The same for the arguments as the system passed them: file names are kept as their bytes,
+// so a name that is not valid UTF-8 (an old archive's Shift-JIS name) still opens.
+ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, CommandLine& line,
+                                  QString& message);
 
 // True when the arguments ask for one of the commands that need no window (or for the
 // help): decided before any application object exists, so that those commands can run

@@ -9,3 +9,7 @@ int RunExportCommand(const CommandLine& line);
 int RunForbiddenCommand(const CommandLine& line);
 // --vcf, for each input.
 int RunVcfCommand(const CommandLine& line);
+// --convert.
+int RunConvertCommand(const CommandLine& line);
+// --print-moves.
+int RunPrintMovesCommand(const CommandLine& line);

@@ -21,19 +21,16 @@
 #include "main/FileIo.h"
 #include "main/Files.h"
 #include "main/FourChaseNumbering.h"
+#include "main/FormatTable.h"
+#include "main/Moves.h"
 #include "main/State.h"
 
 namespace {
 
 PictureFormat FormatNamed(const QString& name)
 {
-    if (name == "svg")
-        return PictureFormat::Svg;
-    if (name == "pdf")
-        return PictureFormat::Pdf;
-    if (name == "png")
-        return PictureFormat::Png;
-    return PictureFormat::Bmp;
+    const FileFormat* row = FormatOfExtension(name.toStdString());
+    return row != nullptr && row->holds == FormatHolds::Picture ? row->picture : PictureFormat::Bmp;
 }
 
 void Complain(const QString& file, const QString& message)

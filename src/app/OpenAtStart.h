@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QStringList>
+#include <string>
+#include <vector>
 
 class QObject;
 
@@ -9,3 +11,5 @@ class QObject;
 // shown) exactly as the menu's open does for a chosen file: same checks, same error box.
 // `window` owns the pending call, so nothing runs once it is gone.
 void OpenAtStart(QObject* window, const QStringList& inputs);
+// The same for names as bytes, which need not be valid UTF-8.
+void OpenAtStart(QObject* window, const std::vector<std::string>& inputs);

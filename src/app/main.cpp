@@ -2,6 +2,7 @@
 // event loop); with a file the editor opening it; with a command its work and no window.
 #include <QApplication>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "StTaikyoku/StTaikyoku.h"
@@ -19,19 +20,17 @@
 
 namespace {
 
-QStringList ArgumentsOf(int argc, char** argv)
+// As the bytes the system gave: a file name need not be valid text.
+std::vector<std::string> ArgumentsOf(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+    return std::vector<std::string>(argv + 1, argv + argc);
 }
 
 // Parses; on help or a bad argument prints and sets the exit status.
 bool Parse(int argc, char** argv, CommandLine& line, int& status)
 {
     QString message;
-    switch (ParseCommandLine(ArgumentsOf(argc, argv), line, message)) {
+    switch (ParseCommandLineBytes(ArgumentsOf(argc, argv), line, message)) {
     case ParseResult::Run:
         return true;
     case ParseResult::Help:
@@ -70,6 +69,10 @@ int RunCommand(int argc, char** argv)
         return RunVcfCommand(line);
     case CommandLine::Command::Analyse:
         return RunAnalyseCommand(line);
+    case CommandLine::Command::Convert:
+        return RunConvertCommand(line);
+    case CommandLine::Command::PrintMoves:
+        return RunPrintMovesCommand(line);
     case CommandLine::Command::Window:
         break;
     }
@@ -105,7 +108,7 @@ int main(int argc, char** argv)
 #endif
 
     mainWindow->show();
-    OpenAtStart(mainWindow, line.inputs);
+    OpenAtStart(mainWindow, line.inputPaths);
     const int result = application.exec();
     delete mainWindow; // the dialog with it
     Set_Taikyoku = nullptr;

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <string>
+#include <vector>
 
 #include "forms/FomKifu.h"
 #include "forms/ImageBox.h"
@@ -54,20 +56,73 @@ NavigationHandler NavigationHandlerForKey(int key, Qt::KeyboardModifiers modifie
     return nullptr;
 }
 
-QString DroppedFilePath(const QMimeData* data)
+namespace {
+
+int HexValue(char c)
 {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
-        return QString();
-    }
-    const QUrl url = data->urls().first();
-    if (!url.isLocalFile()) {
-        return QString();
-    }
-    const QString path = url.toLocalFile();
-    if (KindOfFile(QFile::encodeName(path).toStdString()) == OpenedKind::Unknown) {
-        return QString();
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The path of a local file:// URI as bytes; empty for any other URI or a bad escape.
+std::string LocalPathOf(const QByteArray& uri)
+{
+    QByteArray rest;
+    if (uri.startsWith("file:///"))
+        rest = uri.mid(7);
+    else if (uri.startsWith("file://localhost/"))
+        rest = uri.mid(16);
+    else
+        return std::string();
+    std::string path;
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        if (rest[i] != '%') {
+            path += rest[i];
+            continue;
+        }
+        const int high = i + 2 < rest.size() ? HexValue(rest[i + 1]) : -1;
+        const int low = high >= 0 ? HexValue(rest[i + 2]) : -1;
+        if (low < 0 || (high == 0 && low == 0))
+            return std::string();
+        path += static_cast<char>(high * 16 + low);
+        i += 2;
     }
     return path;
+}
+
+} // namespace
+
+std::string DroppedFileBytes(const QMimeData* data)
+{
+    // The URI list itself, decoded here: QUrl would turn a name that is not UTF-8 into
+    // other bytes than the file has.
+    if (data == nullptr || !data->hasFormat(QStringLiteral("text/uri-list")))
+        return std::string();
+    std::vector<QByteArray> uris;
+    for (QByteArray line : data->data(QStringLiteral("text/uri-list")).split('\n')) {
+        line = line.trimmed();
+        if (!line.isEmpty() && !line.startsWith('#'))
+            uris.push_back(line);
+    }
+    if (uris.size() != 1)
+        return std::string();
+    const std::string path = LocalPathOf(uris.front());
+    // Only the editor's own two kinds are taken by a drop for now: a dropped text file
+    // (notes, not a record) is refused, as the window has always done.
+    const OpenedKind kind = path.empty() ? OpenedKind::Unknown : KindOfFile(path);
+    if (kind != OpenedKind::Kifu && kind != OpenedKind::Haiseki)
+        return std::string();
+    return path;
+}
+
+QString DroppedFilePath(const QMimeData* data)
+{
+    return QFile::decodeName(QByteArray::fromStdString(DroppedFileBytes(data)));
 }
 
 namespace {
@@ -144,15 +199,14 @@ bool TFomKifu::DragOrDrop(QObject* receiver, QEvent* event)
         return false;
     }
     auto* drop = static_cast<QDropEvent*>(event); // DragEnter and DragMove derive from it
-    const QString path = DroppedFilePath(drop->mimeData());
-    if (path.isEmpty()) {
+    const std::string path = DroppedFileBytes(drop->mimeData());
+    if (path.empty()) {
         return false;
     }
     drop->acceptProposedAction();
     if (event->type() == QEvent::Drop) {
         // After the drop has finished, so an error box does not hold up the file manager.
-        const std::string file = QFile::encodeName(path).toStdString();
-        QTimer::singleShot(0, this, [file] { OpenPath(file); });
+        QTimer::singleShot(0, this, [path] { OpenPath(path); });
     }
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <Qt>
+#include <string>
 
 class QMimeData;
 
@@ -16,3 +17,6 @@ NavigationHandler NavigationHandlerForKey(int key, Qt::KeyboardModifiers modifie
 // The local path of the one game record or position a drag carries (by extension, else
 // by size, as opening from the command line decides), or an empty string.
 QString DroppedFilePath(const QMimeData* data);
+// The same path as its bytes, percent-decoded from the drag's URI list, so that a name that
+// is not valid UTF-8 still names its file.
+std::string DroppedFileBytes(const QMimeData* data);

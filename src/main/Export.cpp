@@ -1,13 +1,13 @@
 #include "main/Export.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "main/FileIo.h"
 #include "main/Files.h"
+#include "main/FormatTable.h"
 #include "main/Geometry.h"
 #include "main/Port.h"
 #include "main/State.h"
@@ -78,19 +78,9 @@ bool SavePicture()
 
 PictureFormat PictureFormatOfName(const std::string& path)
 {
-    const std::size_t dot = path.find_last_of("./");
-    if (dot == std::string::npos || path[dot] != '.')
-        return PictureFormat::Bmp;
-    std::string extension = path.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == "svg")
-        return PictureFormat::Svg;
-    if (extension == "pdf")
-        return PictureFormat::Pdf;
-    if (extension == "png")
-        return PictureFormat::Png;
-    return PictureFormat::Bmp;
+    const FileFormat* format = FormatOfFileName(path);
+    return format != nullptr && format->holds == FormatHolds::Picture ? format->picture
+                                                                      : PictureFormat::Bmp;
 }
 
 void MnuWBHozonClick()

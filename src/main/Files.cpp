@@ -6,11 +6,13 @@
 
 #include "main/Cp932.h"
 #include "main/FileIo.h"
+#include "main/FormatTable.h"
 #include "main/HaisekiFile.h"
 #include "main/KifuFile.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
 #include "main/Port.h"
+#include "main/RecordFiles.h"
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -218,16 +220,15 @@ void MnuHaisekiOpenClick()
 
 OpenedKind KindOfFile(const std::string& path)
 {
-    std::string extension;
-    const std::size_t dot = path.find_last_of("./");
-    if (dot != std::string::npos && path[dot] == '.')
-        extension = path.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (extension == "kif")
-        return OpenedKind::Kifu;
-    if (extension == "dat")
-        return OpenedKind::Haiseki;
+    if (const FileFormat* format = FormatOfFileName(path)) {
+        if (format->id == FormatId::Kif)
+            return OpenedKind::Kifu;
+        if (format->id == FormatId::Dat)
+            return OpenedKind::Haiseki;
+        if (format->holds != FormatHolds::Picture)
+            return OpenedKind::Other;
+        return OpenedKind::Unknown;
+    }
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
         if (info.st_size == KifuFileSize)
@@ -245,6 +246,8 @@ IoCode OpenPath(const std::string& path)
         return OpenKifuPath(path);
     case OpenedKind::Haiseki:
         return OpenHaisekiPath(path);
+    case OpenedKind::Other:
+        return OpenRecordPath(path, *FormatOfFileName(path));
     case OpenedKind::Unknown:
         break;
     }

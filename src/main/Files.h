@@ -34,8 +34,11 @@ IoCode OpenHaisekiImage(const std::uint8_t (&bytes)[HaisekiFileSize]);
 IoCode OpenKifuPath(const std::string& path);
 IoCode OpenHaisekiPath(const std::string& path);
 
-enum class OpenedKind { Kifu, Haiseki, Unknown };
-// By the extension (any case), else by the size of one record of either format.
+// Other: any other readable row of the format table (FormatTable.h).
+enum class OpenedKind { Kifu, Haiseki, Other, Unknown };
+// By the extension (any case) as the format table knows it, else by the size of one record
+// of either of the two formats.
 OpenedKind KindOfFile(const std::string& path);
-// Opens a game record or a stone placement, whichever KindOfFile finds.
+// Opens the file as the row KindOfFile finds reads it: a game record or a stone placement
+// as their menus do, any other record as OpenRecordPath does.
 IoCode OpenPath(const std::string& path);
