@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 fs::path CorpusDir(const char* kind)
 {
-    return fs::path(__FILE__).parent_path().parent_path() / "fuzz-corpus" / kind;
+    return fs::path(KORVANE_SOURCE_DIR) / "tests" / "fuzz-corpus" / kind;
 }
 
 int StonesOnBoard()
