@@ -116,6 +116,9 @@ public:
     QAction* MnuHaisekiSave = nullptr;
     QAction* N1 = nullptr;
     QAction* MnuExit = nullptr;
+    QAction* N2 = nullptr;
+    QAction* MnuOpenOther = nullptr;
+    QAction* MnuSaveOther = nullptr;
     QMenu* MnuHozon = nullptr;
     QAction* MnuWBHozon = nullptr;
     QAction* MnuWBHaniSetei = nullptr;

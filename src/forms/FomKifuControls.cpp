@@ -23,6 +23,7 @@
 #include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
+#include "main/RecordFiles.h"
 #include "main/Settings.h"
 
 namespace {
@@ -82,6 +83,9 @@ constexpr FomKifuControl Table[] = {
 {"MnuHaisekiSave",      K::MenuItem,      "MnuFile",           "配石に名前を付けて保存(&B)", Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuHaisekiSaveClick),                              WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHaisekiSave>},
 {"N1",                  K::Separator,     "MnuFile",           "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::N1>},
 {"MnuExit",             K::MenuItem,      "MnuFile",           "終了(&X)",                   Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuExitClick),                                     WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuExit>},
+{"N2",                  K::Separator,     "MnuFile",           "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::N2>},
+{"MnuOpenOther",        K::MenuItem,      "MnuFile",           "他の形式を開く(&I)...",      Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuOpenOtherClick),                                WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuOpenOther>},
+{"MnuSaveOther",        K::MenuItem,      "MnuFile",           "他の形式で保存(&E)...",      Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuSaveOtherClick),                                WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuSaveOther>},
 {"MnuHozon",            K::Menu,          "MainMenu1",         "棋譜画像保存(&G)",           Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHozon>},
 {"MnuWBHozon",          K::MenuItem,      "MnuHozon",          "盤全体を保存(&W)",           Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuWBHozonClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuWBHozon>},
 {"MnuWBHaniSetei",      K::MenuItem,      "MnuHozon",          "範囲を指定して保存(&X)",     Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuWBHaniSeteiClick),                              WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuWBHaniSetei>},

@@ -112,10 +112,7 @@ std::string DroppedFileBytes(const QMimeData* data)
     if (uris.size() != 1)
         return std::string();
     const std::string path = LocalPathOf(uris.front());
-    // Only the editor's own two kinds are taken by a drop for now: a dropped text file
-    // (notes, not a record) is refused, as the window has always done.
-    const OpenedKind kind = path.empty() ? OpenedKind::Unknown : KindOfFile(path);
-    if (kind != OpenedKind::Kifu && kind != OpenedKind::Haiseki)
+    if (path.empty() || KindOfFile(path) == OpenedKind::Unknown)
         return std::string();
     return path;
 }

@@ -18,5 +18,5 @@ NavigationHandler NavigationHandlerForKey(int key, Qt::KeyboardModifiers modifie
 // by size, as opening from the command line decides), or an empty string.
 QString DroppedFilePath(const QMimeData* data);
 // The same path as its bytes, percent-decoded from the drag's URI list, so that a name that
-// is not valid UTF-8 still names its file.
+// is not valid UTF-8 still names its file. Any readable kind of the format table counts.
 std::string DroppedFileBytes(const QMimeData* data);

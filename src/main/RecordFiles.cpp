@@ -193,7 +193,7 @@ void MnuSaveOtherClick()
         Window->ShowErrorBox(WithErrorPeriod(written.message));
         return;
     }
-    if (ConfirmOverwrite(path) == 1)
+    if (!ConfirmOverwrite(path))
         return;
     const IoCode code = WriteWholeFile(
         path, reinterpret_cast<const std::uint8_t*>(written.bytes->data()), written.bytes->size());

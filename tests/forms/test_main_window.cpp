@@ -270,11 +270,13 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
         Captions(window->menuBar()->actions()),
         QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)", "MnuTaikyoku=対局(&P)",
                      "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)", "MnuHensyu=編集(&E)"}));
-    EXPECT_EQ(
-        Captions(window->MnuFile->actions()),
-        QStringList({"MnuOpen=棋譜を開く(&O)", "MnuSaveAs=棋譜に名前を付けて保存(&A)",
-                     "MnuHaisekiOpen=配石データを開く(&H)",
-                     "MnuHaisekiSave=配石に名前を付けて保存(&B)", "N1=-", "MnuExit=終了(&X)"}));
+    EXPECT_EQ(Captions(window->MnuFile->actions()),
+              QStringList({"MnuOpen=棋譜を開く(&O)", "MnuSaveAs=棋譜に名前を付けて保存(&A)",
+                           "MnuHaisekiOpen=配石データを開く(&H)",
+                           "MnuHaisekiSave=配石に名前を付けて保存(&B)", "N1=-", "MnuExit=終了(&X)",
+                           // Added after the editor's own items.
+                           "N2=-", "MnuOpenOther=他の形式を開く(&I)...",
+                           "MnuSaveOther=他の形式で保存(&E)..."}));
     EXPECT_EQ(
         Captions(window->MnuHozon->actions()),
         QStringList({"MnuWBHozon=盤全体を保存(&W)", "MnuWBHaniSetei=範囲を指定して保存(&X)"}));

@@ -493,6 +493,35 @@ const Case Cases[] = {
          ExpectFileDialog(c.modals.seen[0], QFileDialog::AcceptSave, ".dat", "盤データ(*.dat)");
          EXPECT_EQ(ReadFile(c.File("saved.dat")), TwoStonePosition());
      }},
+    {"MnuOpenOther",
+     [](Context& c) {
+         WriteFile(c.File("game.psq"),
+                   "Piskvorky 15x15, 11:11, 0\r\n8,8,0\r\n8,7,0\r\n9,7,0\r\n-1\r\n");
+         c.modals.Choose(c.File("game.psq"));
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].mode, QFileDialog::AcceptOpen);
+         ASSERT_FALSE(c.modals.seen[0].filters.isEmpty());
+         EXPECT_TRUE(c.modals.seen[0].filters[0].startsWith("すべての棋譜("));
+         EXPECT_TRUE(c.modals.seen[0].filters.join(' ').contains("*.psq"));
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {8, 7, 'O'}, {9, 7, 'X'}}));
+         EXPECT_EQ(Memo(c.window), "　4 手目  白");
+     }},
+    {"MnuSaveOther",
+     [](Context& c) {
+         PressCell(c.window, 8, 8);
+         PressCell(c.window, 9, 7);
+         c.modals.Choose(c.File("saved.psq"));
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].mode, QFileDialog::AcceptSave);
+         EXPECT_EQ(c.modals.seen[0].proposed, "-.sgf");
+         EXPECT_EQ(ReadFile(c.File("saved.psq")),
+                   QByteArray("Piskvorky 15x15, 11:11, 0\r\n8,8,0\r\n9,7,0\r\n"));
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {9, 7, 'O'}}));
+     }},
     {"MnuExit", [](Context& c) { c.modals.Answer("OK"); },
      [](Context& c) {
          ASSERT_EQ(c.modals.seen.size(), 1u);

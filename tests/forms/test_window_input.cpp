@@ -304,6 +304,9 @@ TEST_F(WindowInput, AFileGivenOrDroppedOpensAsFromTheMenu)
          &TFomKifu::MnuOpen},
         {"damaged record", Corpus("kif/bad-opening-27.kif"), &TFomKifu::MnuOpen},
         {"short position", Corpus("dat/short-119.dat"), &TFomKifu::MnuHaisekiOpen},
+        {"text record", File("game.txt", "1. h8 2. h9 3. i8"), &TFomKifu::MnuOpenOther},
+        {"Piskvork record", File("game.psq", "Piskvorky 15x15, 11:11, 0\n8,8,0\n9,9,0\n-1\n"),
+         &TFomKifu::MnuOpenOther},
         {"missing record", folder.filePath("missing.kif"), &TFomKifu::MnuOpen},
     };
     for (const auto& c : cases) {
@@ -343,13 +346,20 @@ TEST_F(WindowInput, DropsOfOtherThingsAreRefusedAndChangeNothing)
 {
     EnterGame(*window);
     const Seen before = Look();
-    const QString text = File("notes.txt", "a text file");
+    const QString notes = File("notes.doc", "a text file");
     const QString kif = Corpus("kif/ok-example-opening4.kif");
-    EXPECT_FALSE(Drop({QUrl::fromLocalFile(text)}));
+    EXPECT_FALSE(Drop({QUrl::fromLocalFile(notes)})) << "no format has the extension";
     EXPECT_FALSE(Drop({QUrl::fromLocalFile(kif), QUrl::fromLocalFile(kif)})) << "two at once";
     EXPECT_FALSE(Drop({QUrl(QStringLiteral("https://example.org/game.kif"))}));
     EXPECT_FALSE(Drop({}));
     EXPECT_EQ(Look(), before);
+
+    // A text file is a record kind: its reader refuses prose with the error box.
+    EXPECT_TRUE(Drop({QUrl::fromLocalFile(File("notes.txt", "a text file"))}));
+    Seen after = Look();
+    EXPECT_EQ(after.errors.size(), 1u);
+    after.errors.clear();
+    EXPECT_EQ(after, before);
 }
 
 } // namespace
