@@ -1,6 +1,7 @@
 #include "app/AnalyseCommand.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -76,7 +77,8 @@ bool ReadAnalyseOptions(const QCommandLineParser& parser, const AnalyseOptions& 
         }
         return true;
     }
-    for (const char* other : {"export", "export-dir", "forbidden", "vcf", "convert", "print-moves"}) {
+    for (const char* other :
+         {"export", "export-dir", "forbidden", "vcf", "convert", "print-moves"}) {
         if (parser.isSet(other)) {
             message = QString("--analyse and --%1 cannot be given together.").arg(other);
             return false;
@@ -88,6 +90,7 @@ bool ReadAnalyseOptions(const QCommandLineParser& parser, const AnalyseOptions& 
     }
     line.command = CommandLine::Command::Analyse;
     line.inputs = QStringList{parser.value(options.analyse)};
+    line.inputPaths = {QFile::encodeName(line.inputs.first()).toStdString()};
     return true;
 }
 
@@ -107,7 +110,7 @@ int RunAnalyseCommand(const CommandLine& line)
         PrintError("no engine chosen: give --engine PATH.");
         return 2;
     }
-    if (!OpenInput(line.inputs.first()))
+    if (!OpenInput(line.inputPaths.front()))
         return 1;
     const engine::Position position = CurrentEnginePosition();
     bool full = true;

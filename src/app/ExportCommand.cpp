@@ -3,12 +3,11 @@
 // numbering on), then encoded and written through the file step every save uses.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -20,12 +19,19 @@
 #include "main/Diagram.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
-#include "main/FourChaseNumbering.h"
 #include "main/FormatTable.h"
+#include "main/FourChaseNumbering.h"
 #include "main/Moves.h"
 #include "main/State.h"
 
 namespace {
+
+// The file name without its folder and its last extension, as bytes.
+std::string CompleteBaseName(const std::string& path)
+{
+    const std::string name = path.substr(path.rfind('/') + 1);
+    return name.substr(0, name.rfind('.'));
+}
 
 PictureFormat FormatNamed(const QString& name)
 {
@@ -33,18 +39,16 @@ PictureFormat FormatNamed(const QString& name)
     return row != nullptr && row->holds == FormatHolds::Picture ? row->picture : PictureFormat::Bmp;
 }
 
-void Complain(const QString& file, const QString& message)
+void Complain(const std::string& file, const QString& message)
 {
-    std::fprintf(stderr, "korvane: %s: %s\n", QFile::encodeName(file).constData(),
-                 message.toLocal8Bit().constData());
+    std::fprintf(stderr, "korvane: %s: %s\n", file.c_str(), message.toLocal8Bit().constData());
 }
 
 // Writes the file through the step every save takes; false, with the reason on
 // standard error, when it fails.
-bool WriteFigure(const QString& output, const std::vector<std::uint8_t>& bytes)
+bool WriteFigure(const std::string& output, const std::vector<std::uint8_t>& bytes)
 {
-    const IoCode code =
-        WriteWholeFile(QFile::encodeName(output).toStdString(), bytes.data(), bytes.size());
+    const IoCode code = WriteWholeFile(output, bytes.data(), bytes.size());
     if (code == IoOk)
         return true;
     Complain(output, QString::fromStdString(WithErrorPeriod(IoErrorMessage(code))));
@@ -64,7 +68,7 @@ public:
     ~FigureWriter() { Finish(); }
 
     // Queues the file; waits while the queue is full, so memory stays bounded.
-    void Write(const QString& output, std::vector<std::uint8_t> bytes)
+    void Write(const std::string& output, std::vector<std::uint8_t> bytes)
     {
         std::unique_lock<std::mutex> lock(mutex_);
         room_.wait(lock, [this] { return jobs_.size() < QueueLength; });
@@ -90,7 +94,7 @@ private:
     static constexpr int Threads = 8;
     static constexpr std::size_t QueueLength = 32;
     struct Job {
-        QString output;
+        std::string output;
         std::vector<std::uint8_t> bytes;
     };
 
@@ -122,7 +126,7 @@ private:
 
 // The figure of `input` as the file's bytes; false, with the reason on standard error,
 // when the input is refused.
-bool DrawFigure(const CommandLine& line, const QString& input, std::vector<std::uint8_t>& bytes)
+bool DrawFigure(const CommandLine& line, const std::string& input, std::vector<std::uint8_t>& bytes)
 {
     if (!OpenInput(input))
         return false;
@@ -143,25 +147,30 @@ int RunExportCommand(const CommandLine& line)
 {
     std::vector<std::uint8_t> bytes;
     if (line.command == CommandLine::Command::Export)
-        return DrawFigure(line, line.inputs.first(), bytes) && WriteFigure(line.output, bytes) ? 0
-                                                                                               : 1;
+        return DrawFigure(line, line.inputPaths.front(), bytes) &&
+                       WriteFigure(line.outputPath, bytes)
+                   ? 0
+                   : 1;
 
     const QDir dir(line.exportDir);
     if (!QDir().mkpath(line.exportDir)) {
-        Complain(line.exportDir, "cannot make this folder for the figures.");
+        Complain(QFile::encodeName(line.exportDir).toStdString(),
+                 "cannot make this folder for the figures.");
         return 1;
     }
     bool allDrawn = true;
-    QHash<QString, QString> drawn; // output → the input it is drawn from
+    std::map<std::string, std::string> drawn; // output → the input it is drawn from
     FigureWriter writer;
-    for (const QString& input : line.inputs) {
-        const QString output =
-            dir.filePath(QFileInfo(input).completeBaseName() + '.' + line.format);
-        const QString key = QFileInfo(output).absoluteFilePath();
-        if (drawn.contains(key)) {
+    const std::string folder = QFile::encodeName(dir.absolutePath()).toStdString();
+    for (const std::string& input : line.inputPaths) {
+        const std::string output =
+            folder + '/' + CompleteBaseName(input) + '.' + line.format.toStdString();
+        const auto [earlier, fresh] = drawn.emplace(output, input);
+        if (!fresh) {
             // Two inputs of one name: the second figure would silently replace the first.
             Complain(input, QString("skipped: its figure %1 would replace that of %2.")
-                                .arg(output, drawn.value(key)));
+                                .arg(QString::fromStdString(output),
+                                     QString::fromStdString(earlier->second)));
             allDrawn = false;
             continue;
         }
@@ -169,7 +178,6 @@ int RunExportCommand(const CommandLine& line)
             allDrawn = false;
             continue;
         }
-        drawn.insert(key, input);
         writer.Write(output, std::move(bytes));
         bytes.clear();
     }

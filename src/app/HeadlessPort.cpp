@@ -9,8 +9,7 @@
 
 void HeadlessPort::ShowErrorBox(const std::string& message)
 {
-    const QByteArray file = currentFile.toLocal8Bit();
-    std::fprintf(stderr, "korvane: %s: %s\n", file.constData(), message.c_str());
+    std::fprintf(stderr, "korvane: %s: %s\n", currentFile.c_str(), message.c_str());
 }
 
 HeadlessPort& StartHeadless()
@@ -21,9 +20,9 @@ HeadlessPort& StartHeadless()
     return port;
 }
 
-bool OpenInput(const QString& path)
+bool OpenInput(const std::string& path)
 {
     HeadlessPort& port = StartHeadless();
     port.currentFile = path;
-    return OpenPath(QFile::encodeName(path).toStdString()) == IoOk;
+    return OpenPath(path) == IoOk;
 }

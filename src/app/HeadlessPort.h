@@ -35,7 +35,7 @@ public:
     bool EncodeExportPicture(PictureFormat, std::vector<std::uint8_t>&) override { return false; }
 
     // The file that the next error is about.
-    QString currentFile;
+    std::string currentFile; // as given, in bytes
 };
 
 // Makes a HeadlessPort the logic's window and starts the logic as the editor does.
@@ -43,4 +43,4 @@ HeadlessPort& StartHeadless();
 
 // Opens INPUT (a .kif or .dat, by its extension, else its size) as the menu's open does,
 // from a fresh start. False, with the message on standard error, when it is refused.
-bool OpenInput(const QString& path);
+bool OpenInput(const std::string& path);

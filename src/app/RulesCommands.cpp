@@ -64,12 +64,14 @@ template <typename Answer> int ForEachInput(const CommandLine& line, Answer answ
 {
     int status = 0;
     const bool several = line.inputs.size() > 1;
-    for (const QString& input : line.inputs) {
-        if (!OpenInput(input)) {
+    for (qsizetype i = 0; i < line.inputs.size(); ++i) {
+        const QString& input = line.inputs[i];
+        if (!OpenInput(line.inputPaths[std::size_t(i)])) {
             status = 1;
             continue;
         }
-        const std::string prefix = several ? input.toLocal8Bit().toStdString() + ": " : "";
+        // The name as given, so that scripts can match it whatever its encoding.
+        const std::string prefix = several ? line.inputPaths[std::size_t(i)] + ": " : "";
         const std::string out = answer(prefix, input);
         std::fputs(out.c_str(), stdout);
     }

@@ -141,15 +141,15 @@ TEST(HeadlessOpen, OpensByExtensionOrSizeAndRefusesDamagedFiles)
     WriteBytes(dir.File("short.kif"), Bytes(10, 0));
     WriteBytes(dir.File("other.txt"), Bytes(500, 'x'));
 
-    ASSERT_TRUE(OpenInput(QString::fromStdString(dir.File("game.kif"))));
+    ASSERT_TRUE(OpenInput(dir.File("game.kif")));
     EXPECT_EQ(MoveCount, 2);
     EXPECT_EQ(BoardCells[MakeCell(4, 4)], CellWhite);
-    ASSERT_TRUE(OpenInput(QString::fromStdString(dir.File("game.bin"))));
+    ASSERT_TRUE(OpenInput(dir.File("game.bin")));
     EXPECT_EQ(MoveCount, 2);
-    EXPECT_FALSE(OpenInput(QString::fromStdString(dir.File("bad.kif"))));
-    EXPECT_FALSE(OpenInput(QString::fromStdString(dir.File("short.kif"))));
-    EXPECT_FALSE(OpenInput(QString::fromStdString(dir.File("other.txt"))));
-    EXPECT_FALSE(OpenInput(QString::fromStdString(dir.File("missing.kif"))));
+    EXPECT_FALSE(OpenInput(dir.File("bad.kif")));
+    EXPECT_FALSE(OpenInput(dir.File("short.kif")));
+    EXPECT_FALSE(OpenInput(dir.File("other.txt")));
+    EXPECT_FALSE(OpenInput(dir.File("missing.kif")));
     EXPECT_EQ(MoveCount, 0);
 }
 

@@ -99,13 +99,27 @@ TEST(ConvertCommand, AFileNamedInShiftJisIsReadFromTheCommandLine)
         ::close(fd);
     }
     const QByteArray program = KORVANE_EXE;
-    const QByteArray command = "'" + program + "' --print-moves '" + name + "' 2>/dev/null";
-    FILE* pipe = ::popen(command.constData(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[256] = {};
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, pipe);
-    ::pclose(pipe);
-    EXPECT_EQ(std::string(buffer, n), "h8 i8 i7 g9 f10\n");
+    const QByteArray figure = QFile::encodeName(dir.path()) + "/\x8a\xfb\x95\x88.svg";
+    const struct {
+        QByteArray options;
+        std::string out;
+    } commands[] = {
+        {"--print-moves", "h8 i8 i7 g9 f10\n"},
+        {"--forbidden", "none\n"},
+        {"--vcf black", "none\n"},
+        {"--export '" + figure + "'", ""},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.options.toStdString());
+        const QByteArray command = "'" + program + "' " + c.options + " '" + name + "' 2>/dev/null";
+        FILE* pipe = ::popen(command.constData(), "r");
+        ASSERT_NE(pipe, nullptr);
+        char buffer[256] = {};
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, pipe);
+        EXPECT_EQ(::pclose(pipe), 0);
+        EXPECT_EQ(std::string(buffer, n), c.out);
+    }
+    EXPECT_EQ(::access(figure.constData(), F_OK), 0) << "the figure is written under its name";
 }
 
 } // namespace

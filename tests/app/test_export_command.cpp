@@ -26,7 +26,7 @@ QString Q(const std::string& s)
 Bytes WindowExport(const std::string& path, int left = 1, int top = 1, int right = 15,
                    int bottom = 15)
 {
-    EXPECT_TRUE(OpenInput(Q(path)));
+    EXPECT_TRUE(OpenInput(path));
     Diagram diagram;
     DescribeExport(left, top, right, bottom, diagram);
     return EncodeDiagram(diagram, PictureFormat::Bmp);
@@ -109,7 +109,7 @@ TEST_F(ExportCommand, OptionsCutNumberAndSizeTheFigure)
     run =
         RunKorvane({"--export", Q(File("first.bmp")), "--first-number", "6", Q(File("game.kif"))});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    OpenInput(Q(File("game.kif")));
+    OpenInput(File("game.kif"));
     FirstNumberedMove = 6;
     Diagram diagram;
     DescribeExport(1, 1, 15, 15, diagram);
