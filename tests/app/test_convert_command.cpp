@@ -105,7 +105,7 @@ TEST(ConvertCommand, AFileNamedInShiftJisIsReadFromTheCommandLine)
         std::string out;
     } commands[] = {
         {"--print-moves", "h8 i8 i7 g9 f10\n"},
-        {"--forbidden", "none\n"},
+        {"--forbidden", ""}, // no point is forbidden
         {"--vcf black", "none\n"},
         {"--export '" + figure + "'", ""},
     };
