@@ -89,7 +89,8 @@ bool PositionIndex::Build(const Collection& collection, const IndexProgress& pro
         static_cast<std::uint32_t>(std::min<std::size_t>(collection.games.size(), MaxGames));
     for (std::uint32_t g = 0; g < gameCount; ++g)
         if (!collection.games[g].damaged)
-            total += collection.games[g].moveCount + 1u;
+            total += collection.games[g].moveCount + 1u -
+                     std::min(collection.games[g].setup, collection.games[g].moveCount);
     entries.shrink_to_fit();
     entries.reserve(total);
 
@@ -106,16 +107,19 @@ bool PositionIndex::Build(const Collection& collection, const IndexProgress& pro
             game.result == ResultUnknown ? 3u : static_cast<std::uint32_t>(game.result);
         std::array<std::uint64_t, SymmetryCount> keys{};
         for (int ply = 0;; ++ply) {
-            const CanonicalKey k = Smallest(keys, (ply & 1) ? t.whiteToMove : 0);
-            const std::uint32_t next = ply < game.moveCount ? moves[ply] : 0;
-            entries.push_back({static_cast<std::uint32_t>(k.key >> 32),
-                               (static_cast<std::uint32_t>(k.key) & ~3u) | resultCode,
-                               g << 11 | next << 3 | static_cast<std::uint32_t>(k.symmetry)});
+            if (ply >= game.setup) {
+                const CanonicalKey k = Smallest(keys, (ply & 1) ? t.whiteToMove : 0);
+                const std::uint32_t next = ply < game.moveCount ? moves[ply] : 0;
+                entries.push_back({static_cast<std::uint32_t>(k.key >> 32),
+                                   (static_cast<std::uint32_t>(k.key) & ~3u) | resultCode,
+                                   g << 11 | next << 3 | static_cast<std::uint32_t>(k.symmetry)});
+            }
             if (ply == game.moveCount)
                 break;
             const int colour = (ply & 1) ? CellWhite : CellBlack;
-            for (int s = 0; s < SymmetryCount; ++s)
-                keys[s] ^= t.keyed[s][colour][moves[ply]];
+            if (moves[ply] != 0) // a pass places nothing
+                for (int s = 0; s < SymmetryCount; ++s)
+                    keys[s] ^= t.keyed[s][colour][moves[ply]];
         }
     }
     std::sort(entries.begin(), entries.end(), Less);

@@ -63,7 +63,9 @@ private:
     struct Entry {
         std::uint32_t keyHigh;
         std::uint32_t keyLow;
-        std::uint32_t packed; // game << 11 | next cell (0: the game ends) << 3 | symmetry
+        // game << 11 | next cell << 3 | symmetry; the next cell is 0 where the game ends or
+        // passes
+        std::uint32_t packed;
     };
     static bool Less(const Entry& a, const Entry& b);
     std::vector<Entry> entries;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/AnalyseCommand.h"
+#include "app/SearchCommand.h"
 #include "main/Version.h"
 
 namespace {
@@ -71,7 +72,7 @@ bool WantsNoWindow(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
             return false;
-        if (IsCommandArgument(argv[i]) || IsAnalyseArgument(argv[i]))
+        if (IsCommandArgument(argv[i]) || IsAnalyseArgument(argv[i]) || IsSearchArgument(argv[i]))
             return true;
     }
     return false;
@@ -126,6 +127,7 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
     parser.addOptions({help, version, exportOption, exportDir, format, range, firstNumber,
                        fourChase, cellMm, cellPx, forbidden, vcf, cells});
     const AnalyseOptions analyse = AddAnalyseOptions(parser);
+    const SearchOptions search = AddSearchOptions(parser);
 
     QStringList all = arguments;
     all.prepend("korvane");
@@ -145,7 +147,8 @@ ParseResult ParseCommandLine(const QStringList& arguments, CommandLine& line, QS
 
     line = CommandLine();
     line.inputs = parser.positionalArguments();
-    if (!ReadAnalyseOptions(parser, analyse, line, message))
+    if (!ReadAnalyseOptions(parser, analyse, line, message) ||
+        !ReadSearchOptions(parser, search, line, message))
         return ParseResult::Error;
     const int commands = int(parser.isSet(exportOption)) + int(parser.isSet(exportDir)) +
                          int(parser.isSet(forbidden)) + int(parser.isSet(vcf));

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 struct CommandLine {
-    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Analyse };
+    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Analyse, Search };
     Command command = Command::Window;
 
     // Game records or stone placements; for Window at most one.
@@ -39,6 +39,10 @@ struct CommandLine {
     // empty for the remembered one. --time MS: its time per position; -1 for the remembered.
     QString enginePath;
     int timeMs = -1;
+
+    // --collection C for --search IN (IN is the one input); --list adds the games found.
+    QString collection;
+    bool listGames = false;
 };
 
 enum class ParseResult { Run, Help, Error };

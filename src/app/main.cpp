@@ -10,6 +10,7 @@
 #include "app/Commands.h"
 #include "app/OpenAtStart.h"
 #include "app/QtTranslation.h"
+#include "app/SearchCommand.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "main/State.h"
@@ -70,6 +71,8 @@ int RunCommand(int argc, char** argv)
         return RunVcfCommand(line);
     case CommandLine::Command::Analyse:
         return RunAnalyseCommand(line);
+    case CommandLine::Command::Search:
+        return RunSearchCommand(line);
     case CommandLine::Command::Window:
         break;
     }
