@@ -121,7 +121,7 @@ int RunSearchCommand(const CommandLine& line)
     index.Build(collection);
     const SearchResult found = index.Search(collection, position);
 
-    std::string out = std::to_string(found.games.size()) + " games\n";
+    std::string out = "games: " + std::to_string(found.games.size()) + "\n";
     for (const NextMove& move : found.nextMoves)
         out += CellName(move.cell) + " " + std::to_string(move.games) + " " + Score(move) + "\n";
     if (line.listGames)
