@@ -194,3 +194,30 @@ SearchResult PositionIndex::Search(const Collection& collection,
                      [](const NextMove& a, const NextMove& b) { return a.games > b.games; });
     return result;
 }
+
+bool PositionIndex::WriteBytes(
+    const std::function<bool(const char* from, std::size_t size)>& write) const
+{
+    return write(reinterpret_cast<const char*>(entries.data()), ByteSize());
+}
+
+bool PositionIndex::ReadBytes(const std::function<bool(char* into, std::size_t size)>& fill,
+                              std::size_t size, std::size_t gameCount)
+{
+    entries = {};
+    if (size % sizeof(Entry) != 0)
+        return false;
+    std::vector<Entry> read(size / sizeof(Entry));
+    if (size && !fill(reinterpret_cast<char*>(read.data()), size))
+        return false;
+    // A search trusts its entries: every game and cell must be one it can look up, and the
+    // keys in order.
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const CellIndex next = (read[i].packed >> 3) & 0xff;
+        if ((read[i].packed >> 11) >= gameCount || (next != 0 && !IsBoardCell(next)) ||
+            (i > 0 && Less(read[i], read[i - 1])))
+            return false;
+    }
+    entries = std::move(read);
+    return true;
+}

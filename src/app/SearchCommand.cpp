@@ -1,13 +1,12 @@
 #include "app/SearchCommand.h"
 
-#include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "Board/Coordinates.h"
 #include "Collection/PositionIndex.h"
-#include "Collection/Sources/CollectionSources.h"
+#include "Collection/Sources/IndexCache.h"
 #include "app/HeadlessPort.h"
 #include "main/State.h"
 
@@ -102,9 +101,11 @@ int RunSearchCommand(const CommandLine& line)
             position.cells[cell] = BoardCells[cell];
     position.toMove = SideToMoveOf(position.cells);
 
-    Collection collection;
-    const std::string path = QFile::encodeName(line.collection).toStdString();
-    const CollectionOpenResult opened = OpenCollection(path, collection);
+    IndexedCollection indexed;
+    const std::string path = line.collection.toStdString();
+    const CollectionOpenResult opened =
+        OpenIndexedCollection(path, DefaultIndexCacheFolder(), indexed);
+    const Collection& collection = indexed.collection;
     if (!opened.ok) {
         PrintError(line.collection + ": " + QString::fromStdString(opened.message));
         return 1;
@@ -117,9 +118,7 @@ int RunSearchCommand(const CommandLine& line)
             PrintError(line.collection + ": " + QString::fromStdString(where) +
                        " is damaged and left out of the search");
         }
-    PositionIndex index;
-    index.Build(collection);
-    const SearchResult found = index.Search(collection, position);
+    const SearchResult found = indexed.index.Search(collection, position);
 
     std::string out = "games: " + std::to_string(found.games.size()) + "\n";
     for (const NextMove& move : found.nextMoves)

@@ -277,23 +277,15 @@ bool IsRecordExtension(const std::string& extension)
 CollectionOpenResult OpenFolder(const QString& folder, Collection& collection,
                                 const ReadProgress& progress)
 {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (IsRecordExtension(QFileInfo(path).suffix().toLower().toStdString()))
-            files.push_back(path);
-    }
-    // The same folder lists the same games in the same order on every system.
-    files.sort();
+    const std::vector<std::string> files = RecordFilesUnder(folder.toStdString());
     Builder builder(collection);
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (progress && i % 64 == 0 &&
-            !progress(static_cast<std::uint64_t>(i), static_cast<std::uint64_t>(files.size()))) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (progress && i % 64 == 0 && !progress(i, files.size())) {
             collection = Collection();
             return {false, "cancelled"};
         }
-        AddFile(builder, files[i], QFileInfo(files[i]).suffix().toLower().toStdString());
+        const QString file = QString::fromStdString(files[i]);
+        AddFile(builder, file, QFileInfo(file).suffix().toLower().toStdString());
     }
     return {true, {}};
 }
@@ -316,6 +308,24 @@ CollectionOpenResult OpenLibrary(const QString& path, const std::string& extensi
 }
 
 } // namespace
+
+std::vector<std::string> RecordFilesUnder(const std::string& folder)
+{
+    QStringList files;
+    QDirIterator it(QString::fromStdString(folder), QDir::Files | QDir::Readable,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (IsRecordExtension(QFileInfo(path).suffix().toLower().toStdString()))
+            files.push_back(path);
+    }
+    // The same folder lists the same games in the same order on every system.
+    files.sort();
+    std::vector<std::string> paths;
+    for (const QString& file : files)
+        paths.push_back(file.toStdString());
+    return paths;
+}
 
 CollectionOpenResult OpenCollection(const std::string& path, Collection& collection,
                                     const ReadProgress& progress)

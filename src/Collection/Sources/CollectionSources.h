@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Collection/Collection.h"
 #include "Collection/Rif/RifReader.h"
@@ -18,3 +19,7 @@ struct CollectionOpenResult {
 // Reads the collection at `path` into `collection`, which is left empty when refused.
 CollectionOpenResult OpenCollection(const std::string& path, Collection& collection,
                                     const ReadProgress& progress = {});
+
+// The record files a folder collection reads, every one under `folder`, in the order of
+// their paths.
+std::vector<std::string> RecordFilesUnder(const std::string& folder);
