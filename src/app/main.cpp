@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "CollectionWindow/CollectionWindow.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "app/AnalyseCommand.h"
 #include "app/CommandLine.h"
@@ -102,6 +103,8 @@ int main(int argc, char** argv)
 
     auto* mainWindow = new TFomKifu;
     Set_Taikyoku = new TSet_Taikyoku(mainWindow);
+    // After the window's own menus; it reads or writes nothing until a collection is opened.
+    InstallCollectionMenu(mainWindow);
 
 #ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
     QuitAfterFirstPaint quitter(mainWindow);

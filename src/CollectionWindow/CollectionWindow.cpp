@@ -1,0 +1,378 @@
+#include "CollectionWindow/CollectionWindow.h"
+
+#include <QAbstractTableModel>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Board/Coordinates.h"
+#include "Collection/GameFilter.h"
+#include "Notation/TextRecord.h"
+#include "main/Clipboard.h"
+#include "main/Cp932.h"
+#include "main/Moves.h"
+#include "main/Settings.h"
+#include "main/State.h"
+
+namespace {
+
+enum Column {
+    ColumnId,
+    ColumnTournament,
+    ColumnBlack,
+    ColumnWhite,
+    ColumnOpening,
+    ColumnResult,
+    ColumnLength,
+    ColumnCount
+};
+
+const char* const Headers[ColumnCount] = {"番号", "大会", "黒", "白", "珠型", "結果", "手数"};
+
+// The results as the list shows them, and as the result filter offers them (first: any).
+const char* const ResultChoices[] = {"すべて", "黒勝ち", "白勝ち", "引き分け", "不明"};
+constexpr std::int8_t ResultOfChoice[] = {ResultUnknown - 1, 2, 0, 1, ResultUnknown};
+
+QString ResultName(const CollectionGame& game)
+{
+    if (game.damaged)
+        return QStringLiteral("破損");
+    switch (game.result) {
+    case 2:
+        return QStringLiteral("黒勝ち");
+    case 1:
+        return QStringLiteral("引き分け");
+    case 0:
+        return QStringLiteral("白勝ち");
+    default:
+        return QString();
+    }
+}
+
+// The game put into the editor as a pasted record would be, then its players as the
+// settings dialog shows them, at its first move.
+void EnterCollectionGame(const Collection& collection, const CollectionGame& game)
+{
+    const std::uint8_t* moves = collection.MovesOf(game);
+    std::string text;
+    if (game.setup > 0) {
+        // Stones with no order: entered as placed stones, as a diagram is pasted.
+        notation::Content content;
+        content.kind = notation::Content::Kind::Position;
+        for (int i = 0; i < game.setup; ++i)
+            if (moves[i] != 0)
+                (i % 2 ? content.white : content.black).push_back(moves[i]);
+        text = notation::WriteText(content).bytes;
+    } else {
+        for (int i = 0; i < game.moveCount && moves[i] != 0; ++i)
+            text += (text.empty() ? "" : " ") + CellName(moves[i]);
+    }
+    if (text.empty()) {
+        Window->ShowErrorBox("この棋譜には着手がありません");
+        return;
+    }
+    const PasteResult entered = EnterGameText(text);
+    if (!entered.entered) {
+        Window->ShowErrorBox(entered.message);
+        return;
+    }
+    auto name = [&](std::int32_t player) {
+        return player < 0 ? std::string() : collection.players[player].name;
+    };
+    StoreName(GameInfo.BlackName, name(game.black));
+    StoreName(GameInfo.WhiteName, name(game.white));
+    ShowPlayerNames();
+    Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
+    if (game.setup == 0) {
+        BitBackAllClick();
+        if (MoveCount == 0 && MoveList[0] > 0)
+            BitGo1Click();
+    }
+}
+
+} // namespace
+
+// The games that pass the filter, in the order chosen by a column.
+class GamesModel : public QAbstractTableModel {
+public:
+    explicit GamesModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    void SetRows(const Collection* collection, std::vector<std::uint32_t> rows)
+    {
+        beginResetModel();
+        collection_ = collection;
+        rows_ = std::move(rows);
+        Order();
+        endResetModel();
+    }
+    std::uint32_t GameAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < ColumnCount)
+            return QString::fromUtf8(Headers[section]);
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !collection_ || !index.isValid())
+            return {};
+        const CollectionGame& game = collection_->games[GameAt(index.row())];
+        switch (index.column()) {
+        case ColumnId:
+            return QString::number(game.id);
+        case ColumnTournament: {
+            if (game.tournament < 0)
+                return QString();
+            const CollectionTournament& t = collection_->tournaments[game.tournament];
+            return QString::fromStdString(t.name) +
+                   (t.year ? QString(" (%1)").arg(t.year) : QString());
+        }
+        case ColumnBlack:
+            return Player(game.black);
+        case ColumnWhite:
+            return Player(game.white);
+        case ColumnOpening:
+            return game.opening < 0
+                       ? QString()
+                       : QString::fromStdString(collection_->openings[game.opening].name);
+        case ColumnResult:
+            return ResultName(game);
+        case ColumnLength:
+            return game.moveCount - game.setup;
+        }
+        return {};
+    }
+    void sort(int column, Qt::SortOrder order) override
+    {
+        column_ = column;
+        order_ = order;
+        beginResetModel();
+        Order();
+        endResetModel();
+    }
+
+private:
+    QString Player(std::int32_t player) const
+    {
+        return player < 0 ? QString() : QString::fromStdString(collection_->players[player].name);
+    }
+    // A table row's name, or "" for none.
+    template <typename Rows, typename Name>
+    static const std::string& NameOf(const Rows& rows, std::int32_t index, Name name)
+    {
+        static const std::string none;
+        return index < 0 ? none : name(rows[static_cast<std::size_t>(index)]);
+    }
+    void Order()
+    {
+        if (!collection_ || column_ < 0)
+            return;
+        const Collection& c = *collection_;
+        auto less = [&](std::uint32_t a, std::uint32_t b) {
+            const CollectionGame& x = c.games[a];
+            const CollectionGame& y = c.games[b];
+            auto player = [&](std::int32_t p) -> const std::string& {
+                return NameOf(c.players, p, [](const CollectionPlayer& r) -> const std::string& {
+                    return r.name;
+                });
+            };
+            switch (column_) {
+            case ColumnTournament: {
+                const int yx = x.tournament < 0 ? 0 : c.tournaments[x.tournament].year;
+                const int yy = y.tournament < 0 ? 0 : c.tournaments[y.tournament].year;
+                if (yx != yy)
+                    return yx < yy;
+                auto name = [](const CollectionTournament& t) -> const std::string& {
+                    return t.name;
+                };
+                return NameOf(c.tournaments, x.tournament, name) <
+                       NameOf(c.tournaments, y.tournament, name);
+            }
+            case ColumnBlack:
+                return player(x.black) < player(y.black);
+            case ColumnWhite:
+                return player(x.white) < player(y.white);
+            case ColumnOpening:
+                return x.opening < y.opening;
+            case ColumnResult:
+                return (x.damaged ? -2 : x.result) < (y.damaged ? -2 : y.result);
+            case ColumnLength:
+                return x.moveCount - x.setup < y.moveCount - y.setup;
+            default:
+                return x.id < y.id;
+            }
+        };
+        if (order_ == Qt::AscendingOrder)
+            std::stable_sort(rows_.begin(), rows_.end(), less);
+        else
+            std::stable_sort(rows_.begin(), rows_.end(),
+                             [&](std::uint32_t a, std::uint32_t b) { return less(b, a); });
+    }
+
+    const Collection* collection_ = nullptr;
+    std::vector<std::uint32_t> rows_;
+    int column_ = -1;
+    Qt::SortOrder order_ = Qt::AscendingOrder;
+};
+
+CollectionWindow::CollectionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("棋譜集"));
+    resize(760, 520);
+    auto* layout = new QVBoxLayout(this);
+    auto* filters = new QGridLayout;
+    auto field = [&](int column, const char* label, QWidget* widget) {
+        filters->addWidget(new QLabel(QString::fromUtf8(label)), 0, column * 2);
+        filters->addWidget(widget, 0, column * 2 + 1);
+    };
+    player_ = new QLineEdit;
+    tournament_ = new QLineEdit;
+    opening_ = new QLineEdit;
+    year_ = new QLineEdit;
+    year_->setMaxLength(4);
+    year_->setMaximumWidth(60);
+    result_ = new QComboBox;
+    for (const char* choice : ResultChoices)
+        result_->addItem(QString::fromUtf8(choice));
+    field(0, "対局者", player_);
+    field(1, "大会", tournament_);
+    field(2, "珠型", opening_);
+    field(3, "年", year_);
+    field(4, "結果", result_);
+    layout->addLayout(filters);
+    model_ = new GamesModel(this);
+    list_ = new QTableView;
+    list_->setModel(model_);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(ColumnId, Qt::AscendingOrder);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(list_);
+    count_ = new QLabel;
+    layout->addWidget(count_);
+    for (QLineEdit* edit : {player_, tournament_, opening_, year_})
+        connect(edit, &QLineEdit::textChanged, this, [this] { Refilter(); });
+    connect(result_, &QComboBox::currentIndexChanged, this, [this] { Refilter(); });
+    connect(list_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { EnterRow(index.row()); });
+}
+
+CollectionWindow::~CollectionWindow() = default;
+
+bool CollectionWindow::Open(const QString& path, bool quiet)
+{
+    QProgressDialog progress(QStringLiteral("棋譜集を読み込んでいます…"),
+                             QStringLiteral("キャンセル"), 0, 1000, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    // Reading is the first half of the bar, indexing the second.
+    auto step = [&progress](int base, std::uint64_t done, std::uint64_t total) {
+        progress.setValue(base +
+                          (total ? static_cast<int>(500 * std::min(done, total) / total) : 0));
+        QApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    auto opened = std::make_unique<IndexedCollection>();
+    const CollectionOpenResult result = OpenIndexedCollection(
+        QFileInfo(path).absoluteFilePath().toStdString(), DefaultIndexCacheFolder(), *opened,
+        [&](std::uint64_t done, std::uint64_t total) { return step(0, done, total); },
+        [&](std::uint64_t done, std::uint64_t total) { return step(500, done, total); });
+    progress.reset();
+    if (!result.ok) {
+        lastError_ = QString::fromStdString(result.message);
+        if (!quiet && result.message != "cancelled")
+            QMessageBox::warning(this, QStringLiteral("棋譜集"),
+                                 QStringLiteral("棋譜集を開けません: %1\n%2")
+                                     .arg(QDir::toNativeSeparators(path), lastError_));
+        return false;
+    }
+    lastError_.clear();
+    opened_ = std::move(opened);
+    setWindowTitle(QStringLiteral("棋譜集 - %1").arg(QFileInfo(path).fileName()));
+    Refilter();
+    return true;
+}
+
+void CollectionWindow::Refilter()
+{
+    if (!opened_)
+        return;
+    GameFilter filter;
+    filter.player = player_->text().trimmed().toStdString();
+    filter.tournament = tournament_->text().trimmed().toStdString();
+    filter.opening = opening_->text().trimmed().toStdString();
+    filter.year = year_->text().trimmed().toInt();
+    filter.result = ResultOfChoice[std::max(0, result_->currentIndex())];
+    std::vector<std::uint32_t> rows = FilterGames(opened_->collection, filter);
+    const std::size_t shown = rows.size();
+    model_->SetRows(&opened_->collection, std::move(rows));
+    count_->setText(QStringLiteral("%1 / %2 局").arg(shown).arg(opened_->collection.games.size()));
+}
+
+void CollectionWindow::EnterRow(int row)
+{
+    if (!opened_ || row < 0 || row >= model_->rowCount())
+        return;
+    EnterCollectionGame(opened_->collection, opened_->collection.games[model_->GameAt(row)]);
+}
+
+void InstallCollectionMenu(QMainWindow* window)
+{
+    QMenu* menu = window->menuBar()->addMenu(QStringLiteral("棋譜集(&D)"));
+    auto* shown = new QPointer<CollectionWindow>;
+    auto collectionWindow = [window, shown]() -> CollectionWindow* {
+        if (!*shown)
+            *shown = new CollectionWindow(window);
+        return *shown;
+    };
+    QObject::connect(menu, &QObject::destroyed, [shown] { delete shown; });
+    auto open = [collectionWindow](const QString& path) {
+        if (path.isEmpty())
+            return;
+        CollectionWindow* w = collectionWindow();
+        if (w->Open(path)) {
+            w->show();
+            w->raise();
+        }
+    };
+    menu->addAction(QStringLiteral("データベース・ライブラリを開く(&O)..."), window, [=] {
+        open(QFileDialog::getOpenFileName(window, QStringLiteral("棋譜集を開く"), QString(),
+                                          QStringLiteral("棋譜集 (*.rif *.lib *.sgf)")));
+    });
+    menu->addAction(QStringLiteral("棋譜のフォルダを開く(&F)..."), window, [=] {
+        open(QFileDialog::getExistingDirectory(window, QStringLiteral("棋譜のフォルダを開く")));
+    });
+    menu->addAction(QStringLiteral("棋譜集ウィンドウ(&W)"), window, [=] {
+        CollectionWindow* w = collectionWindow();
+        w->show();
+        w->raise();
+    });
+}

@@ -1,0 +1,56 @@
+// The menu 棋譜集 (after the main window's own menus) and the collection window: a database,
+// a folder of records or a library opened with a progress bar that can be cancelled, its
+// games listed with id, tournament and year, players, opening, result and length, sorted by
+// any column and filtered as the user types; a game chosen is entered into the editor.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "Collection/Sources/IndexCache.h"
+
+class QMainWindow;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class GamesModel;
+
+class CollectionWindow : public QWidget {
+public:
+    explicit CollectionWindow(QWidget* parent = nullptr);
+    ~CollectionWindow() override;
+
+    // Reads and indexes the collection at `path` behind a progress dialog; on a refusal says
+    // why in a message box (unless `quiet`) and keeps what was open. True when opened.
+    bool Open(const QString& path, bool quiet = false);
+    // The game on a row of the list, as now sorted and filtered, entered into the editor.
+    void EnterRow(int row);
+
+    const IndexedCollection* Opened() const { return opened_.get(); }
+    QTableView* List() const { return list_; }
+    QLineEdit* PlayerFilter() const { return player_; }
+    QLineEdit* TournamentFilter() const { return tournament_; }
+    QLineEdit* OpeningFilter() const { return opening_; }
+    QLineEdit* YearFilter() const { return year_; }
+    QComboBox* ResultFilter() const { return result_; }
+    QString LastError() const { return lastError_; }
+
+private:
+    void Refilter();
+
+    std::unique_ptr<IndexedCollection> opened_;
+    GamesModel* model_ = nullptr;
+    QTableView* list_ = nullptr;
+    QLineEdit* player_ = nullptr;
+    QLineEdit* tournament_ = nullptr;
+    QLineEdit* opening_ = nullptr;
+    QLineEdit* year_ = nullptr;
+    QComboBox* result_ = nullptr;
+    QLabel* count_ = nullptr;
+    QString lastError_;
+};
+
+// Adds the menu 棋譜集(&D) at the end of the window's menu bar; its window is made on first use.
+void InstallCollectionMenu(QMainWindow* window);

@@ -1,0 +1,119 @@
+// The menu 棋譜集 and the collection window on the real main window: the menu comes after
+// the window's own; a database is listed, sorted, filtered as typed; a game chosen is in the
+// editor with its players; a refused file keeps what was open.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "../forms/test_main_window_fixture.h"
+#include "Board/Coordinates.h"
+#include "CollectionWindow/CollectionWindow.h"
+
+namespace {
+
+void Write(const QString& path, const std::string& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+const char* const Database =
+    "<?xml version=\"1.0\"?>\n<database version=\"1\">\n"
+    "<players><player id=\"1\" name=\"Ann\" surname=\"Black\"/>"
+    "<player id=\"2\" name=\"Bo\" surname=\"White\"/>"
+    "<player id=\"3\" name=\"Cy\" surname=\"Grey\"/></players>\n"
+    "<tournaments><tournament id=\"1\" name=\"World Cup\" year=\"2019\"/>"
+    "<tournament id=\"2\" name=\"Open\" year=\"2021\"/></tournaments>\n"
+    "<games>\n"
+    "<game id=\"5\" tournament=\"1\" black=\"1\" white=\"2\" bresult=\"1\"><move>h8 h9 i9 "
+    "j10</move></game>\n"
+    "<game id=\"6\" tournament=\"2\" black=\"3\" white=\"1\" bresult=\"0\"><move>h8 i9 j8"
+    "</move></game>\n"
+    "<game id=\"7\" tournament=\"2\" black=\"2\" white=\"3\" bresult=\"0.5\"><move>h8 h8"
+    "</move></game>\n"
+    "</games></database>\n";
+
+class CollectionWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        qputenv("XDG_CACHE_HOME", dir.filePath("cache").toLocal8Bit());
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        qunsetenv("XDG_CACHE_HOME");
+    }
+
+    static QStringList Column(const CollectionWindow& w, int column)
+    {
+        QStringList texts;
+        const QAbstractItemModel* model = w.List()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, column).data().toString();
+        return texts;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CollectionWindowTest, TheMenuComesAfterTheWindowsOwn)
+{
+    const QList<QAction*> before = window->menuBar()->actions();
+    InstallCollectionMenu(window.get());
+    const QList<QAction*> after = window->menuBar()->actions();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    EXPECT_EQ(after.mid(0, before.size()), before);
+    EXPECT_EQ(after.last()->text(), QStringLiteral("棋譜集(&D)"));
+    EXPECT_EQ(after.last()->menu()->actions().size(), 3);
+    // Nothing is written until a collection is opened.
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("cache")));
+}
+
+TEST_F(CollectionWindowTest, ListsSortsFiltersAndEntersAGame)
+{
+    Write(dir.filePath("games.rif"), Database);
+    CollectionWindow w(window.get());
+    ASSERT_TRUE(w.Open(dir.filePath("games.rif"), true)) << w.LastError().toStdString();
+    EXPECT_EQ(Column(w, 0), (QStringList{"5", "6", "7"}));
+    EXPECT_EQ(Column(w, 1), (QStringList{"World Cup (2019)", "Open (2021)", "Open (2021)"}));
+    EXPECT_EQ(Column(w, 5), (QStringList{"黒勝ち", "白勝ち", "破損"}));
+    EXPECT_EQ(Column(w, 6), (QStringList{"4", "3", "1"}));
+
+    w.List()->sortByColumn(2, Qt::DescendingOrder);
+    EXPECT_EQ(Column(w, 2), (QStringList{"Cy Grey", "Bo White", "Ann Black"}));
+    // Typing keeps the order chosen.
+    w.PlayerFilter()->setText("an");
+    EXPECT_EQ(Column(w, 0), (QStringList{"6", "5"}));
+    w.YearFilter()->setText("2021");
+    EXPECT_EQ(Column(w, 0), (QStringList{"6"}));
+    w.PlayerFilter()->clear();
+    w.YearFilter()->clear();
+    w.ResultFilter()->setCurrentIndex(1); // 黒勝ち
+    EXPECT_EQ(Column(w, 0), (QStringList{"5"}));
+    w.ResultFilter()->setCurrentIndex(0);
+    w.TournamentFilter()->setText("WORLD");
+    ASSERT_EQ(Column(w, 0), (QStringList{"5"}));
+
+    w.EnterRow(0);
+    // The whole game is in the editor, shown at its first move, with its players.
+    EXPECT_EQ(MoveCount, 1);
+    EXPECT_EQ(MoveList[3], *ParseCellName("j10"));
+    EXPECT_NE(window->EditKuroKisi->text().indexOf("Ann Black"), -1)
+        << window->EditKuroKisi->text().toStdString();
+    EXPECT_NE(window->EditSiroKisi->text().indexOf("Bo White"), -1);
+    EXPECT_TRUE(window->PanelTaikyokuData->isVisible());
+
+    // A refused file says where it stopped and keeps the list.
+    Write(dir.filePath("broken.rif"), "<database>\n<games><game>");
+    EXPECT_FALSE(w.Open(dir.filePath("broken.rif"), true));
+    EXPECT_NE(w.LastError().indexOf("not well-formed XML at line 2"), -1)
+        << w.LastError().toStdString();
+    EXPECT_EQ(Column(w, 0), (QStringList{"5"}));
+}
+
+} // namespace
