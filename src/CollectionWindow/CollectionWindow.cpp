@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,12 +18,15 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "Board/Coordinates.h"
 #include "Collection/GameFilter.h"
+#include "Collection/Symmetry.h"
 #include "Notation/TextRecord.h"
 #include "main/Clipboard.h"
 #include "main/Cp932.h"
@@ -65,11 +69,37 @@ QString ResultName(const CollectionGame& game)
     }
 }
 
+// The symmetry that turns the game's position after `ply` moves into the searched one.
+int SymmetryReaching(const std::uint8_t* moves, int ply, const SearchPosition& position)
+{
+    for (int s = 0; s < SymmetryCount; ++s) {
+        bool same = true;
+        for (int i = 0; i < ply && same; ++i)
+            same = moves[i] == 0 ||
+                   position.cells[ApplySymmetry(s, moves[i])] == (i % 2 ? CellWhite : CellBlack);
+        if (same)
+            return s;
+    }
+    return 0;
+}
+
+int StoneCount(const SearchPosition& position)
+{
+    int stones = 0;
+    for (CellIndex cell = 0; cell < CellTableSize; ++cell)
+        stones += IsBoardCell(cell) && position.cells[cell] != CellEmpty;
+    return stones;
+}
+
 // The game put into the editor as a pasted record would be, then its players as the
-// settings dialog shows them, at its first move.
-void EnterCollectionGame(const Collection& collection, const CollectionGame& game)
+// settings dialog shows them, at its first move; or, given the position a search found it
+// by, turned as that position is on the board and shown there.
+void EnterCollectionGame(const Collection& collection, const CollectionGame& game,
+                         const SearchPosition* searched = nullptr)
 {
     const std::uint8_t* moves = collection.MovesOf(game);
+    const int at = searched && game.setup == 0 ? StoneCount(*searched) : 0;
+    const int turn = at > 0 ? SymmetryReaching(moves, at, *searched) : 0;
     std::string text;
     if (game.setup > 0) {
         // Stones with no order: entered as placed stones, as a diagram is pasted.
@@ -81,7 +111,7 @@ void EnterCollectionGame(const Collection& collection, const CollectionGame& gam
         text = notation::WriteText(content).bytes;
     } else {
         for (int i = 0; i < game.moveCount && moves[i] != 0; ++i)
-            text += (text.empty() ? "" : " ") + CellName(moves[i]);
+            text += (text.empty() ? "" : " ") + CellName(ApplySymmetry(turn, moves[i]));
     }
     if (text.empty()) {
         Window->ShowErrorBox("この棋譜には着手がありません");
@@ -101,9 +131,14 @@ void EnterCollectionGame(const Collection& collection, const CollectionGame& gam
     Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
     if (game.setup == 0) {
         BitBackAllClick();
-        if (MoveCount == 0 && MoveList[0] > 0)
+        while (MoveCount < std::max(at, 1) && MoveList[MoveCount] > 0)
             BitGo1Click();
     }
+}
+
+QString ScoreText(const NextMove& move)
+{
+    return move.scored ? QString::number(move.BlackScore(), 'f', 2) : QStringLiteral("-");
 }
 
 } // namespace
@@ -243,7 +278,7 @@ private:
 CollectionWindow::CollectionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("棋譜集"));
-    resize(760, 520);
+    resize(900, 560);
     auto* layout = new QVBoxLayout(this);
     auto* filters = new QGridLayout;
     auto field = [&](int column, const char* label, QWidget* widget) {
@@ -275,9 +310,34 @@ CollectionWindow::CollectionWindow(QWidget* parent) : QWidget(parent, Qt::Window
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(list_);
+    list_->horizontalHeader()->setDefaultSectionSize(90);
+    list_->setColumnWidth(ColumnTournament, 150);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(list_, 3);
+    auto* searchColumn = new QVBoxLayout;
+    auto* searchButton = new QPushButton(QStringLiteral("盤面で検索(&S)"));
+    auto* clearButton = new QPushButton(QStringLiteral("検索解除(&C)"));
+    searchColumn->addWidget(searchButton);
+    searchColumn->addWidget(clearButton);
+    searchLabel_ = new QLabel;
+    searchColumn->addWidget(searchLabel_);
+    nextMoves_ = new QTableWidget(0, 3);
+    nextMoves_->setHorizontalHeaderLabels(
+        {QStringLiteral("次の手"), QStringLiteral("局数"), QStringLiteral("黒の得点")});
+    nextMoves_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    nextMoves_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    nextMoves_->verticalHeader()->hide();
+    nextMoves_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    nextMoves_->hide();
+    searchColumn->addWidget(nextMoves_, 1);
+    lists->addLayout(searchColumn, 1);
+    layout->addLayout(lists);
     count_ = new QLabel;
     layout->addWidget(count_);
+    connect(searchButton, &QPushButton::clicked, this, [this] { SearchBoard(); });
+    connect(clearButton, &QPushButton::clicked, this, [this] { ClearSearch(); });
+    connect(nextMoves_, &QTableWidget::cellActivated, this,
+            [this](int row, int) { PlayNextMove(row); });
     for (QLineEdit* edit : {player_, tournament_, opening_, year_})
         connect(edit, &QLineEdit::textChanged, this, [this] { Refilter(); });
     connect(result_, &QComboBox::currentIndexChanged, this, [this] { Refilter(); });
@@ -316,8 +376,8 @@ bool CollectionWindow::Open(const QString& path, bool quiet)
     }
     lastError_.clear();
     opened_ = std::move(opened);
+    ClearSearch(); // and lists every game
     setWindowTitle(QStringLiteral("棋譜集 - %1").arg(QFileInfo(path).fileName()));
-    Refilter();
     return true;
 }
 
@@ -331,7 +391,8 @@ void CollectionWindow::Refilter()
     filter.opening = opening_->text().trimmed().toStdString();
     filter.year = year_->text().trimmed().toInt();
     filter.result = ResultOfChoice[std::max(0, result_->currentIndex())];
-    std::vector<std::uint32_t> rows = FilterGames(opened_->collection, filter);
+    std::vector<std::uint32_t> rows =
+        FilterGames(opened_->collection, filter, searched_ ? &found_.games : nullptr);
     const std::size_t shown = rows.size();
     model_->SetRows(&opened_->collection, std::move(rows));
     count_->setText(QStringLiteral("%1 / %2 局").arg(shown).arg(opened_->collection.games.size()));
@@ -341,7 +402,54 @@ void CollectionWindow::EnterRow(int row)
 {
     if (!opened_ || row < 0 || row >= model_->rowCount())
         return;
-    EnterCollectionGame(opened_->collection, opened_->collection.games[model_->GameAt(row)]);
+    EnterCollectionGame(opened_->collection, opened_->collection.games[model_->GameAt(row)],
+                        searched_.get());
+}
+
+void CollectionWindow::SearchBoard()
+{
+    if (!opened_)
+        return;
+    auto position = std::make_unique<SearchPosition>();
+    for (CellIndex cell = 0; cell < CellTableSize; ++cell)
+        if (IsBoardCell(cell) && (BoardCells[cell] == CellBlack || BoardCells[cell] == CellWhite))
+            position->cells[cell] = BoardCells[cell];
+    position->toMove = SideToMoveOf(position->cells);
+    found_ = opened_->index.Search(opened_->collection, *position);
+    searched_ = std::move(position);
+    nextMoves_->setRowCount(static_cast<int>(found_.nextMoves.size()));
+    for (int row = 0; row < nextMoves_->rowCount(); ++row) {
+        const NextMove& move = found_.nextMoves[static_cast<std::size_t>(row)];
+        nextMoves_->setItem(row, 0,
+                            new QTableWidgetItem(QString::fromStdString(CellName(move.cell))));
+        nextMoves_->setItem(row, 1, new QTableWidgetItem(QString::number(move.games)));
+        nextMoves_->setItem(row, 2, new QTableWidgetItem(ScoreText(move)));
+    }
+    nextMoves_->show();
+    searchLabel_->setText(QStringLiteral("この局面: %1 局").arg(found_.games.size()));
+    Refilter();
+}
+
+void CollectionWindow::ClearSearch()
+{
+    searched_.reset();
+    found_ = SearchResult();
+    nextMoves_->setRowCount(0);
+    nextMoves_->hide();
+    searchLabel_->clear();
+    Refilter();
+}
+
+void CollectionWindow::PlayNextMove(int row)
+{
+    if (!searched_ || row < 0 || static_cast<std::size_t>(row) >= found_.nextMoves.size())
+        return;
+    if (EditMode != ModeMoveOrder && EditMode != ModeFourChase) {
+        Window->ShowErrorBox("次の手は着手順の入力で打てます");
+        return;
+    }
+    MovePress(found_.nextMoves[static_cast<std::size_t>(row)].cell);
+    SearchBoard();
 }
 
 void InstallCollectionMenu(QMainWindow* window)

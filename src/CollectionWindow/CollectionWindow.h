@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
+class QTableWidget;
 class GamesModel;
 
 class CollectionWindow : public QWidget {
@@ -25,8 +26,17 @@ public:
     // Reads and indexes the collection at `path` behind a progress dialog; on a refusal says
     // why in a message box (unless `quiet`) and keeps what was open. True when opened.
     bool Open(const QString& path, bool quiet = false);
-    // The game on a row of the list, as now sorted and filtered, entered into the editor.
+    // The game on a row of the list, as now sorted and filtered, entered into the editor: at
+    // its first move, or while a search is shown at the searched position, turned into the
+    // board's orientation.
     void EnterRow(int row);
+    // Searches the position on the editor's board: the list keeps the games that reach it,
+    // and the table of next moves is shown.
+    void SearchBoard();
+    // Shows every game again.
+    void ClearSearch();
+    // Plays the next move on a row of the table on the board, and searches again.
+    void PlayNextMove(int row);
 
     const IndexedCollection* Opened() const { return opened_.get(); }
     QTableView* List() const { return list_; }
@@ -35,12 +45,18 @@ public:
     QLineEdit* OpeningFilter() const { return opening_; }
     QLineEdit* YearFilter() const { return year_; }
     QComboBox* ResultFilter() const { return result_; }
+    QTableWidget* NextMoves() const { return nextMoves_; }
     QString LastError() const { return lastError_; }
 
 private:
     void Refilter();
 
     std::unique_ptr<IndexedCollection> opened_;
+    // While a search is shown: the position searched and what it found.
+    std::unique_ptr<SearchPosition> searched_;
+    SearchResult found_;
+    QTableWidget* nextMoves_ = nullptr;
+    QLabel* searchLabel_ = nullptr;
     GamesModel* model_ = nullptr;
     QTableView* list_ = nullptr;
     QLineEdit* player_ = nullptr;

@@ -1,15 +1,19 @@
 // The menu 棋譜集 and the collection window on the real main window: the menu comes after
 // the window's own; a database is listed, sorted, filtered as typed; a game chosen is in the
-// editor with its players; a refused file keeps what was open.
+// editor with its players; a refused file keeps what was open; the board's position searched,
+// a next move played from the table, a game found opened at the position.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "../forms/test_main_window_fixture.h"
 #include "Board/Coordinates.h"
 #include "CollectionWindow/CollectionWindow.h"
+#include "main/Clipboard.h"
+#include "main/State.h"
 
 namespace {
 
@@ -114,6 +118,44 @@ TEST_F(CollectionWindowTest, ListsSortsFiltersAndEntersAGame)
     EXPECT_NE(w.LastError().indexOf("not well-formed XML at line 2"), -1)
         << w.LastError().toStdString();
     EXPECT_EQ(Column(w, 0), (QStringList{"5"}));
+}
+
+// 花月 on the board: game 5 reaches it as it stands, game 8 mirrored left to right.
+TEST_F(CollectionWindowTest, SearchesTheBoardPlaysANextMoveAndOpensAGameThere)
+{
+    Write(dir.filePath("games.rif"),
+          "<?xml version=\"1.0\"?>\n<database version=\"1\">\n<games>\n"
+          "<game id=\"5\" bresult=\"1\"><move>h8 h9 i9 j10</move></game>\n"
+          "<game id=\"6\" bresult=\"0\"><move>h8 i9 j8</move></game>\n"
+          "<game id=\"8\" bresult=\"0.5\"><move>h8 h9 g9 e10 a1</move></game>\n"
+          "</games></database>\n");
+    CollectionWindow w(window.get());
+    ASSERT_TRUE(w.Open(dir.filePath("games.rif"), true)) << w.LastError().toStdString();
+    ASSERT_TRUE(EnterGameText("h8 h9 i9").entered);
+    w.SearchBoard();
+    EXPECT_EQ(Column(w, 0), (QStringList{"5", "8"}));
+    QTableWidget* table = w.NextMoves();
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 0)->text(), "j10");
+    EXPECT_EQ(table->item(0, 2)->text(), "1.00");
+    EXPECT_EQ(table->item(1, 0)->text(), "k10"); // e10 turned as the board is
+    EXPECT_EQ(table->item(1, 1)->text(), "1");
+    EXPECT_EQ(table->item(1, 2)->text(), "0.50");
+
+    // Game 8 comes in turned as the board is, at the searched position.
+    w.EnterRow(1);
+    EXPECT_EQ(MoveCount, 3);
+    EXPECT_EQ(MoveList[3], *ParseCellName("k10"));
+    EXPECT_EQ(MoveList[4], *ParseCellName("o1"));
+
+    w.PlayNextMove(0);
+    EXPECT_EQ(MoveCount, 4);
+    EXPECT_EQ(MoveList[3], *ParseCellName("j10"));
+    EXPECT_EQ(Column(w, 0), (QStringList{"5"}));
+    EXPECT_EQ(table->rowCount(), 0); // game 5 ended there
+
+    w.ClearSearch();
+    EXPECT_EQ(Column(w, 0), (QStringList{"5", "6", "8"}));
 }
 
 } // namespace
