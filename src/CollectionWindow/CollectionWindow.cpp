@@ -28,6 +28,7 @@
 #include "Collection/GameFilter.h"
 #include "Collection/Symmetry.h"
 #include "Notation/TextRecord.h"
+#include "Set_Data/Set_Data.h"
 #include "main/Clipboard.h"
 #include "main/Cp932.h"
 #include "main/Moves.h"
@@ -128,6 +129,10 @@ void EnterCollectionGame(const Collection& collection, const CollectionGame& gam
     StoreName(GameInfo.BlackName, name(game.black));
     StoreName(GameInfo.WhiteName, name(game.white));
     ShowPlayerNames();
+    // The opening the entered line starts with, as the settings dialog names it.
+    const int opening =
+        SelectedOpening >= 0 && SelectedOpening <= OpeningCount ? SelectedOpening : 0;
+    Window->SetText(TextId::EditSyukei, std::string(" 珠型 : ") + OpeningNames[opening]);
     Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
     if (game.setup == 0) {
         BitBackAllClick();

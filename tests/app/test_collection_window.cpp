@@ -110,6 +110,8 @@ TEST_F(CollectionWindowTest, ListsSortsFiltersAndEntersAGame)
     EXPECT_NE(window->EditKuroKisi->text().indexOf("Ann Black"), -1)
         << window->EditKuroKisi->text().toStdString();
     EXPECT_NE(window->EditSiroKisi->text().indexOf("Bo White"), -1);
+    EXPECT_NE(window->EditSyukei->text().indexOf("花月"), -1)
+        << window->EditSyukei->text().toStdString();
     EXPECT_TRUE(window->PanelTaikyokuData->isVisible());
 
     // A refused file says where it stopped and keeps the list.
