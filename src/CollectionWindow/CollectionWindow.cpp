@@ -16,11 +16,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,8 +31,11 @@
 #include "Collection/Symmetry.h"
 #include "Notation/TextRecord.h"
 #include "Set_Data/Set_Data.h"
+#include "forms/FomKifu.h"
+#include "forms/ImageBox.h"
 #include "main/Clipboard.h"
 #include "main/Cp932.h"
+#include "main/Geometry.h"
 #include "main/Moves.h"
 #include "main/Settings.h"
 #include "main/State.h"
@@ -144,6 +149,62 @@ void EnterCollectionGame(const Collection& collection, const CollectionGame& gam
 QString ScoreText(const NextMove& move)
 {
     return move.scored ? QString::number(move.BlackScore(), 'f', 2) : QStringLiteral("-");
+}
+
+// A ring with the number of games on each next move, over the board view; presses go
+// through to the board.
+class NextMoveMarks : public QWidget {
+public:
+    explicit NextMoveMarks(QWidget* board) : QWidget(board)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+    void Show(const std::vector<NextMove>& moves)
+    {
+        moves_ = moves;
+        setGeometry(0, 0, ViewSize, ViewSize);
+        raise();
+        show();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont font = painter.font();
+        font.setPixelSize(13);
+        font.setBold(true);
+        painter.setFont(font);
+        const QColor blue(30, 90, 220);
+        for (const NextMove& move : moves_) {
+            const QRect ring(ViewCellX(CellColumn(move.cell)) + 5,
+                             ViewCellY(CellRow(move.cell)) + 5, ViewCell - 10, ViewCell - 10);
+            painter.setPen(QPen(blue, 2));
+            painter.setBrush(QColor(255, 255, 255, 190));
+            painter.drawEllipse(ring);
+            painter.drawText(ring, Qt::AlignCenter, QString::number(move.games));
+        }
+    }
+
+private:
+    std::vector<NextMove> moves_;
+};
+
+bool BoardIs(const SearchPosition& position)
+{
+    for (CellIndex cell = 0; cell < CellTableSize; ++cell) {
+        if (!IsBoardCell(cell))
+            continue;
+        const int stone =
+            BoardCells[cell] == CellBlack || BoardCells[cell] == CellWhite ? BoardCells[cell] : 0;
+        if (stone != position.cells[cell])
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -339,6 +400,14 @@ CollectionWindow::CollectionWindow(QWidget* parent) : QWidget(parent, Qt::Window
     layout->addLayout(lists);
     count_ = new QLabel;
     layout->addWidget(count_);
+    if (FomKifu && FomKifu->ImgBan)
+        marks_ = new NextMoveMarks(FomKifu->ImgBan);
+    follow_ = new QTimer(this);
+    follow_->setInterval(150);
+    connect(follow_, &QTimer::timeout, this, [this] {
+        if (searched_ && !BoardIs(*searched_))
+            SearchBoard();
+    });
     connect(searchButton, &QPushButton::clicked, this, [this] { SearchBoard(); });
     connect(clearButton, &QPushButton::clicked, this, [this] { ClearSearch(); });
     connect(nextMoves_, &QTableWidget::cellActivated, this,
@@ -350,7 +419,26 @@ CollectionWindow::CollectionWindow(QWidget* parent) : QWidget(parent, Qt::Window
             [this](const QModelIndex& index) { EnterRow(index.row()); });
 }
 
-CollectionWindow::~CollectionWindow() = default;
+CollectionWindow::~CollectionWindow()
+{
+    delete marks_; // a child of the board, which may outlive this window
+}
+
+void CollectionWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (searched_) {
+        SearchBoard(); // the board may have changed while the window was hidden
+    }
+}
+
+void CollectionWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    follow_->stop();
+    if (marks_)
+        marks_->hide();
+}
 
 bool CollectionWindow::Open(const QString& path, bool quiet)
 {
@@ -431,6 +519,11 @@ void CollectionWindow::SearchBoard()
         nextMoves_->setItem(row, 2, new QTableWidgetItem(ScoreText(move)));
     }
     nextMoves_->show();
+    if (isVisible()) {
+        if (marks_)
+            static_cast<NextMoveMarks*>(marks_)->Show(found_.nextMoves);
+        follow_->start();
+    }
     searchLabel_->setText(QStringLiteral("この局面: %1 局").arg(found_.games.size()));
     Refilter();
 }
@@ -441,6 +534,9 @@ void CollectionWindow::ClearSearch()
     found_ = SearchResult();
     nextMoves_->setRowCount(0);
     nextMoves_->hide();
+    follow_->stop();
+    if (marks_)
+        marks_->hide();
     searchLabel_->clear();
     Refilter();
 }

@@ -1,7 +1,9 @@
 // The menu 棋譜集 (after the main window's own menus) and the collection window: a database,
 // a folder of records or a library opened with a progress bar that can be cancelled, its
 // games listed with id, tournament and year, players, opening, result and length, sorted by
-// any column and filtered as the user types; a game chosen is entered into the editor.
+// any column and filtered as the user types; a game chosen is entered into the editor. The
+// position on the board searched: the games that reach it, the moves played next (also
+// marked on the board, and followed as the board changes).
 #pragma once
 
 #include <QString>
@@ -16,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class QTableWidget;
+class QTimer;
 class GamesModel;
 
 class CollectionWindow : public QWidget {
@@ -48,6 +51,11 @@ public:
     QTableWidget* NextMoves() const { return nextMoves_; }
     QString LastError() const { return lastError_; }
 
+protected:
+    // The marks on the board are shown only while this window is.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void Refilter();
 
@@ -56,6 +64,10 @@ private:
     std::unique_ptr<SearchPosition> searched_;
     SearchResult found_;
     QTableWidget* nextMoves_ = nullptr;
+    // The next moves marked on the main window's board, and the check that searches again
+    // when the board changes under a search.
+    QWidget* marks_ = nullptr;
+    QTimer* follow_ = nullptr;
     QLabel* searchLabel_ = nullptr;
     GamesModel* model_ = nullptr;
     QTableView* list_ = nullptr;

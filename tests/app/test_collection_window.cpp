@@ -12,7 +12,10 @@
 #include "../forms/test_main_window_fixture.h"
 #include "Board/Coordinates.h"
 #include "CollectionWindow/CollectionWindow.h"
+#include "forms/ImageBox.h"
 #include "main/Clipboard.h"
+#include "main/Geometry.h"
+#include "main/Moves.h"
 #include "main/State.h"
 
 namespace {
@@ -158,6 +161,49 @@ TEST_F(CollectionWindowTest, SearchesTheBoardPlaysANextMoveAndOpensAGameThere)
 
     w.ClearSearch();
     EXPECT_EQ(Column(w, 0), (QStringList{"5", "6", "8"}));
+}
+
+// While the window is shown, the next moves are ringed on the board, and a move played on
+// the board is searched at once.
+TEST_F(CollectionWindowTest, MarksTheNextMovesOnTheBoardAndFollowsIt)
+{
+    Write(dir.filePath("games.rif"),
+          "<?xml version=\"1.0\"?>\n<database version=\"1\">\n<games>\n"
+          "<game id=\"1\" bresult=\"1\"><move>h8 h9 i9 j10 a1</move></game>\n"
+          "<game id=\"2\" bresult=\"0\"><move>h8 h9 i9 j10</move></game>\n"
+          "<game id=\"3\" bresult=\"0\"><move>h8 h9 i9 g7</move></game>\n"
+          "</games></database>\n");
+    CollectionWindow w(window.get());
+    ASSERT_TRUE(w.Open(dir.filePath("games.rif"), true)) << w.LastError().toStdString();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(EnterGameText("h8 h9 i9").entered);
+    w.SearchBoard();
+    // Blue where a ring stands, none on an empty point without one.
+    auto ringed = [&](const char* point) {
+        const QImage board = window->ImgBan->grab().toImage();
+        const CellIndex cell = *ParseCellName(point);
+        const QRect area(ViewCellX(CellColumn(cell)), ViewCellY(CellRow(cell)), ViewCell, ViewCell);
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = board.pixelColor(x, y);
+                if (c.blue() > 150 && c.red() < 100)
+                    return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(ringed("j10"));
+    EXPECT_TRUE(ringed("g7"));
+    EXPECT_FALSE(ringed("k10"));
+
+    MovePress(*ParseCellName("j10")); // as a press on the board
+    QTest::qWait(400);
+    EXPECT_EQ(Column(w, 0), (QStringList{"1", "2"}));
+    EXPECT_TRUE(ringed("a1"));
+    EXPECT_FALSE(ringed("g7"));
+
+    w.hide();
+    EXPECT_FALSE(ringed("a1"));
 }
 
 } // namespace
