@@ -144,7 +144,17 @@ TEST(IndexCache, NothingIsSavedForARefusedCollectionOrWithoutACacheFolder)
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("cache")));
 
+    // Cancelled while indexing.
     Write(dir.filePath("good.rif"), Database("1"));
+    auto stop = [](std::uint64_t, std::uint64_t) { return false; };
+    IndexedCollection cancelled;
+    EXPECT_EQ(
+        OpenIndexedCollection(dir.filePath("good.rif").toStdString(), cache, cancelled, {}, stop)
+            .message,
+        "cancelled");
+    EXPECT_TRUE(cancelled.collection.games.empty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("cache")));
+
     IndexedCollection opened;
     ASSERT_TRUE(OpenIndexedCollection(dir.filePath("good.rif").toStdString(), "", opened).ok);
     EXPECT_EQ(Answer(opened), "k10 1 2");

@@ -204,12 +204,17 @@ bool IsWhole(const Collection& c)
     auto within = [](std::int32_t index, std::size_t size) {
         return index == -1 || (index >= 0 && static_cast<std::size_t>(index) < size);
     };
-    for (const CollectionGame& g : c.games)
+    for (const CollectionGame& g : c.games) {
+        unsigned char damaged = 0;
+        std::memcpy(&damaged, &g.damaged, 1); // the flag's byte, before it is read as a bool
+        if (damaged > 1)
+            return false;
         if (!within(g.black, c.players.size()) || !within(g.white, c.players.size()) ||
             !within(g.tournament, c.tournaments.size()) || !within(g.opening, c.openings.size()) ||
             !within(g.rule, c.rules.size()) || !within(g.source, c.sources.size()) ||
             g.setup > g.moveCount || std::uint64_t{g.firstMove} + g.moveCount > c.moves.size())
             return false;
+    }
     for (std::uint8_t cell : c.moves)
         if (cell != 0 && !IsBoardCell(cell))
             return false;
