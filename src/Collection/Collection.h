@@ -1,6 +1,6 @@
 // A collection of games: each a sequence of moves with its metadata, and the tables of
 // players, tournaments, openings and rules the games point into. Plain C++, no Qt; filled
-// by a reader (the .rif database now; folders of records later).
+// by a reader: the .rif database, or a folder of records or a library (Collection/Sources).
 #pragma once
 
 #include <cstdint>
@@ -40,7 +40,11 @@ struct CollectionGame {
     // those read before the first bad one.
     bool damaged = false;
     std::uint8_t moveCount = 0;
+    // The first `setup` moves are stones placed before the game (black and white in turn,
+    // a pass where one colour has run out): positions before them are not searched.
+    std::uint8_t setup = 0;
     std::uint32_t firstMove = 0; // into Collection::moves
+    std::int32_t source = -1;    // into Collection::sources: the file it came from, if any
 };
 
 struct Collection {
@@ -49,8 +53,11 @@ struct Collection {
     std::vector<CollectionOpening> openings;
     std::vector<std::string> rules;
     std::vector<CollectionGame> games;
-    // Every game's moves one after another, one byte a cell (board cells are 17..255).
+    // Every game's moves one after another, one byte a cell (board cells are 17..255, 0 a
+    // pass).
     std::vector<std::uint8_t> moves;
+    // The files of a folder or library the games were read from.
+    std::vector<std::string> sources;
 
     const std::uint8_t* MovesOf(const CollectionGame& game) const
     {

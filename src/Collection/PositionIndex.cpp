@@ -80,50 +80,96 @@ Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize])
     return black == white ? Colour::Black : Colour::White;
 }
 
-bool PositionIndex::Build(const Collection& collection, const IndexProgress& progress)
+namespace {
+
+// Calls `each(key, symmetry, ply)` for every indexed position of a sound game.
+template <typename Each>
+void ForEachPosition(const Collection& collection, const CollectionGame& game, Each each)
 {
     const Tables& t = TheTables();
-    entries.clear();
-    std::uint64_t total = 0;
+    const std::uint8_t* moves = collection.MovesOf(game);
+    std::array<std::uint64_t, SymmetryCount> keys{};
+    for (int ply = 0;; ++ply) {
+        if (ply >= game.setup) {
+            const CanonicalKey k = Smallest(keys, (ply & 1) ? t.whiteToMove : 0);
+            each(k.key, k.symmetry, ply);
+        }
+        if (ply == game.moveCount)
+            break;
+        const int colour = (ply & 1) ? CellWhite : CellBlack;
+        if (moves[ply] != 0) // a pass places nothing
+            for (int s = 0; s < SymmetryCount; ++s)
+                keys[s] ^= t.keyed[s][colour][moves[ply]];
+    }
+}
+
+// The entries are laid out by the top bits of their keys first, so that sorting is of many
+// small runs and no second array of entries is ever needed.
+constexpr int BucketBits = 16;
+
+} // namespace
+
+bool PositionIndex::Build(const Collection& collection, const IndexProgress& progress)
+{
+    entries = {};
     const std::uint32_t gameCount =
         static_cast<std::uint32_t>(std::min<std::size_t>(collection.games.size(), MaxGames));
+    std::uint64_t total = 0;
     for (std::uint32_t g = 0; g < gameCount; ++g)
         if (!collection.games[g].damaged)
-            total += collection.games[g].moveCount + 1u;
-    entries.shrink_to_fit();
-    entries.reserve(total);
+            total += collection.games[g].moveCount + 1u -
+                     std::min(collection.games[g].setup, collection.games[g].moveCount);
+    // Two passes over the games (counting, then placing) and the sort: 3 × total in all.
+    auto cancelled = [&](std::uint64_t done) {
+        if (!progress || progress(done, 3 * total))
+            return false;
+        entries = {};
+        return true;
+    };
 
+    std::vector<std::uint64_t> next(std::size_t{1} << BucketBits, 0);
+    std::uint64_t done = 0;
     for (std::uint32_t g = 0; g < gameCount; ++g) {
         const CollectionGame& game = collection.games[g];
         if (game.damaged)
             continue;
-        if (progress && g % 4096 == 0 && !progress(entries.size(), total)) {
-            entries = {};
+        if (g % 4096 == 0 && cancelled(done))
             return false;
-        }
+        ForEachPosition(collection, game, [&](std::uint64_t key, int, int) {
+            ++next[key >> (64 - BucketBits)];
+            ++done;
+        });
+    }
+    std::vector<std::uint64_t> bucketStart(next.size() + 1, 0);
+    for (std::size_t b = 0; b < next.size(); ++b)
+        bucketStart[b + 1] = bucketStart[b] + next[b];
+    std::copy(bucketStart.begin(), bucketStart.end() - 1, next.begin());
+
+    entries.resize(total);
+    for (std::uint32_t g = 0; g < gameCount; ++g) {
+        const CollectionGame& game = collection.games[g];
+        if (game.damaged)
+            continue;
+        if (g % 4096 == 0 && cancelled(done))
+            return false;
         const std::uint8_t* moves = collection.MovesOf(game);
         const std::uint32_t resultCode =
             game.result == ResultUnknown ? 3u : static_cast<std::uint32_t>(game.result);
-        std::array<std::uint64_t, SymmetryCount> keys{};
-        for (int ply = 0;; ++ply) {
-            const CanonicalKey k = Smallest(keys, (ply & 1) ? t.whiteToMove : 0);
-            const std::uint32_t next = ply < game.moveCount ? moves[ply] : 0;
-            entries.push_back({static_cast<std::uint32_t>(k.key >> 32),
-                               (static_cast<std::uint32_t>(k.key) & ~3u) | resultCode,
-                               g << 11 | next << 3 | static_cast<std::uint32_t>(k.symmetry)});
-            if (ply == game.moveCount)
-                break;
-            const int colour = (ply & 1) ? CellWhite : CellBlack;
-            for (int s = 0; s < SymmetryCount; ++s)
-                keys[s] ^= t.keyed[s][colour][moves[ply]];
-        }
+        ForEachPosition(collection, game, [&](std::uint64_t key, int symmetry, int ply) {
+            const std::uint32_t played = ply < game.moveCount ? moves[ply] : 0;
+            entries[next[key >> (64 - BucketBits)]++] = {
+                static_cast<std::uint32_t>(key >> 32),
+                (static_cast<std::uint32_t>(key) & ~3u) | resultCode,
+                g << 11 | played << 3 | static_cast<std::uint32_t>(symmetry)};
+            ++done;
+        });
     }
-    std::sort(entries.begin(), entries.end(), Less);
-    if (progress && !progress(total, total)) {
-        entries = {};
+    if (cancelled(2 * total))
         return false;
-    }
-    return true;
+    for (std::size_t b = 0; b + 1 < bucketStart.size(); ++b)
+        std::sort(entries.begin() + static_cast<std::ptrdiff_t>(bucketStart[b]),
+                  entries.begin() + static_cast<std::ptrdiff_t>(bucketStart[b + 1]), Less);
+    return !cancelled(3 * total);
 }
 
 SearchResult PositionIndex::Search(const Collection& collection,
@@ -189,4 +235,31 @@ SearchResult PositionIndex::Search(const Collection& collection,
     std::stable_sort(result.nextMoves.begin(), result.nextMoves.end(),
                      [](const NextMove& a, const NextMove& b) { return a.games > b.games; });
     return result;
+}
+
+bool PositionIndex::WriteBytes(
+    const std::function<bool(const char* from, std::size_t size)>& write) const
+{
+    return write(reinterpret_cast<const char*>(entries.data()), ByteSize());
+}
+
+bool PositionIndex::ReadBytes(const std::function<bool(char* into, std::size_t size)>& fill,
+                              std::size_t size, std::size_t gameCount)
+{
+    entries = {};
+    if (size % sizeof(Entry) != 0)
+        return false;
+    std::vector<Entry> read(size / sizeof(Entry));
+    if (size && !fill(reinterpret_cast<char*>(read.data()), size))
+        return false;
+    // A search trusts its entries: every game and cell must be one it can look up, and the
+    // keys in order.
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const CellIndex next = (read[i].packed >> 3) & 0xff;
+        if ((read[i].packed >> 11) >= gameCount || (next != 0 && !IsBoardCell(next)) ||
+            (i > 0 && Less(read[i], read[i - 1])))
+            return false;
+    }
+    entries = std::move(read);
+    return true;
 }

@@ -51,6 +51,15 @@ public:
     SearchResult Search(const Collection& collection, const SearchPosition& position) const;
 
     std::size_t Size() const { return entries.size(); }
+
+    // The entries as bytes, for a saved index, handed to `write` in one piece; and back:
+    // `read` fills `size` bytes straight into the index. False, with the index empty, when it fails
+    // or the bytes are not an index of a collection of `gameCount` games. Only the build that wrote
+    // them reads them (the saved file names its version).
+    bool WriteBytes(const std::function<bool(const char* from, std::size_t size)>& write) const;
+    std::size_t ByteSize() const { return entries.size() * sizeof(Entry); }
+    bool ReadBytes(const std::function<bool(char* into, std::size_t size)>& read, std::size_t size,
+                   std::size_t gameCount);
     std::size_t MemoryBytes() const { return entries.capacity() * sizeof(Entry); }
 
     // At most this many games can be indexed (an entry packs the game into 21 bits).
@@ -63,7 +72,9 @@ private:
     struct Entry {
         std::uint32_t keyHigh;
         std::uint32_t keyLow;
-        std::uint32_t packed; // game << 11 | next cell (0: the game ends) << 3 | symmetry
+        // game << 11 | next cell << 3 | symmetry; the next cell is 0 where the game ends or
+        // passes
+        std::uint32_t packed;
     };
     static bool Less(const Entry& a, const Entry& b);
     std::vector<Entry> entries;

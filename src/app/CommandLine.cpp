@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/AnalyseCommand.h"
+#include "app/SearchCommand.h"
 #include "main/FormatTable.h"
 #include "main/Version.h"
 
@@ -122,7 +123,7 @@ bool WantsNoWindow(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
             return false;
-        if (IsCommandArgument(argv[i]) || IsAnalyseArgument(argv[i]))
+        if (IsCommandArgument(argv[i]) || IsAnalyseArgument(argv[i]) || IsSearchArgument(argv[i]))
             return true;
     }
     return false;
@@ -205,6 +206,7 @@ ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, Com
                        fourChase, cellMm, cellPx, forbidden, vcf, cells, convert, printMoves,
                        codePage});
     const AnalyseOptions analyse = AddAnalyseOptions(parser);
+    const SearchOptions search = AddSearchOptions(parser);
 
     QStringList all = given.decoded;
     all.prepend("korvane");
@@ -227,7 +229,8 @@ ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, Com
         line.inputPaths.push_back(BytesOf(given, input));
         line.inputs << ShownOf(line.inputPaths.back());
     }
-    if (!ReadAnalyseOptions(parser, analyse, line, message))
+    if (!ReadAnalyseOptions(parser, analyse, line, message) ||
+        !ReadSearchOptions(parser, search, line, message))
         return ParseResult::Error;
     const int commands = int(parser.isSet(exportOption)) + int(parser.isSet(exportDir)) +
                          int(parser.isSet(forbidden)) + int(parser.isSet(vcf)) +

@@ -11,7 +11,17 @@
 #include "Text/CodePage.h"
 
 struct CommandLine {
-    enum class Command { Window, Export, ExportDir, Forbidden, Vcf, Analyse, Convert, PrintMoves };
+    enum class Command {
+        Window,
+        Export,
+        ExportDir,
+        Forbidden,
+        Vcf,
+        Analyse,
+        Convert,
+        PrintMoves,
+        Search
+    };
     Command command = Command::Window;
 
     // Game records or stone placements; for Window at most one. For messages: a name that
@@ -52,6 +62,10 @@ struct CommandLine {
     // --code-page NAME: the text encoding of a .lib read or written by --convert or
     // --print-moves; found from the library (read) or kept (written) when absent.
     std::optional<CodePage> codePage;
+
+    // --collection C for --search IN (IN is the one input); --list adds the games found.
+    QString collection;
+    bool listGames = false;
 };
 
 enum class ParseResult { Run, Help, Error };

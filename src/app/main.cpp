@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "CollectionWindow/CollectionWindow.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "app/AnalyseCommand.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/OpenAtStart.h"
 #include "app/QtTranslation.h"
+#include "app/SearchCommand.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "main/State.h"
@@ -73,6 +75,8 @@ int RunCommand(int argc, char** argv)
         return RunConvertCommand(line);
     case CommandLine::Command::PrintMoves:
         return RunPrintMovesCommand(line);
+    case CommandLine::Command::Search:
+        return RunSearchCommand(line);
     case CommandLine::Command::Window:
         break;
     }
@@ -102,6 +106,8 @@ int main(int argc, char** argv)
 
     auto* mainWindow = new TFomKifu;
     Set_Taikyoku = new TSet_Taikyoku(mainWindow);
+    // After the window's own menus; it reads or writes nothing until a collection is opened.
+    InstallCollectionMenu(mainWindow);
 
 #ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
     QuitAfterFirstPaint quitter(mainWindow);

@@ -47,7 +47,14 @@ void ReadMoves(QStringView text, CollectionGame& game, std::vector<std::uint8_t>
         token = token.trimmed();
         if (token.isEmpty())
             continue;
-        const std::optional<CellIndex> cell = ParseCellName(token.toLatin1().toStdString());
+        // A point is at most three characters: no allocation for each of ten million moves.
+        char text[4] = {};
+        const qsizetype length = token.size();
+        for (qsizetype i = 0; i < length && i < 4; ++i)
+            text[i] = token[i].unicode() < 128 ? static_cast<char>(token[i].unicode()) : '?';
+        const std::optional<CellIndex> cell =
+            length <= 3 ? ParseCellName(std::string_view(text, static_cast<std::size_t>(length)))
+                        : std::nullopt;
         if (!cell || taken[*cell] || count == BoardLines * BoardLines) {
             game.damaged = true;
             break;
