@@ -10,6 +10,7 @@
 #include "app/Commands.h"
 #include "app/OpenAtStart.h"
 #include "app/QtTranslation.h"
+#include "forms/EngineAnalysis.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "main/State.h"
@@ -99,6 +100,8 @@ int main(int argc, char** argv)
 
     auto* mainWindow = new TFomKifu;
     Set_Taikyoku = new TSet_Taikyoku(mainWindow);
+    if (!line.enginePath.isEmpty())
+        mainWindow->Analysis().SetProgramForThisRun(line.enginePath);
 
 #ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
     QuitAfterFirstPaint quitter(mainWindow);
