@@ -382,10 +382,13 @@ TEST_F(EngineWindowTest, AMoveAskedForAPositionThatChangedIsDropped)
     EngineScript script("DONE sleep 400\nDONE move\n");
     UseEngine();
     window->MnuAiUtasu->trigger();
-    Press(1, 1); // the user moves first
+    ASSERT_TRUE(QTest::qWaitFor([&] { return script.CountReceived("DONE") == 1; }, 5000));
+    Press(1, 1); // the user moves while the engine thinks
     QTest::qWait(1000);
     EXPECT_EQ(MoveCount, 1);
     EXPECT_EQ(BoardCells[MakeCell(8, 8)], CellEmpty);
+    EXPECT_TRUE(messages.empty()) << "the user moved: nothing went wrong";
+    EXPECT_GE(script.CountReceived("YXSTOP"), 2) << "the probe, then the stop";
 }
 
 TEST_F(EngineWindowTest, OutsideMoveEntryTheEngineIsNotAsked)
