@@ -1,11 +1,14 @@
 #include "EngineProcess/EngineProcess.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMetaMethod>
 #include <QProcess>
 
-#ifdef Q_OS_LINUX
+#include <algorithm>
 #include <csignal>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
 #include <sys/prctl.h>
 #endif
 
@@ -15,6 +18,16 @@ namespace {
 
 // A line longer than this without its end is not the protocol.
 constexpr qint64 LongestLine = 64 * 1024;
+
+// The engine leads a process group of its own (see Launch), so a script that runs the real
+// engine as its child takes that child with it.
+void KillEngine(QProcess* process)
+{
+    const qint64 pid = process->processId();
+    if (pid > 0 && process->state() != QProcess::NotRunning)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+    process->kill();
+}
 
 } // namespace
 
@@ -61,8 +74,17 @@ EngineProcess::EngineProcess(QObject* parent) : QObject(parent)
 
 EngineProcess::~EngineProcess()
 {
-    // Korvane is closing: the engine gets its END and a moment, then it is killed. Engines
-    // released earlier are children and are killed by their own destructors.
+    // Korvane is closing: the engine gets its END and a moment, then it is killed with
+    // whatever it started. Engines released earlier have had their END: they get what is
+    // left of the same moment.
+    QElapsedTimer moment;
+    moment.start();
+    for (QProcess* released : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        if (released == process_ || released->state() == QProcess::NotRunning)
+            continue;
+        if (!released->waitForFinished(std::max<int>(0, limits_.closeMs - moment.elapsed())))
+            KillEngine(released);
+    }
     if (!process_)
         return;
     QProcess* process = process_;
@@ -71,7 +93,7 @@ EngineProcess::~EngineProcess()
     if (process->state() == QProcess::Running) {
         process->write("END\n");
         if (!process->waitForFinished(limits_.closeMs)) {
-            process->kill();
+            KillEngine(process);
             process->waitForFinished(1000);
         }
     }
@@ -93,10 +115,13 @@ void EngineProcess::Launch()
 {
     process_ = new QProcess(this);
     process_->setProgram(program_);
+    process_->setChildProcessModifier([] {
+        ::setsid();
 #ifdef Q_OS_LINUX
-    // Even if Korvane itself is killed, its engine does not live on.
-    process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        // Even if Korvane itself is killed, its engine does not live on.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
 #endif
+    });
     connect(process_, &QProcess::readyReadStandardOutput, this, &EngineProcess::OnOutput);
     connect(process_, &QProcess::readyReadStandardError, this, &EngineProcess::OnErrorOutput);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -380,9 +405,10 @@ void EngineProcess::Release(bool sayEnd)
     }
     if (sayEnd && process->state() == QProcess::Running) {
         process->write("END\n");
-        QTimer::singleShot(limits_.closeMs, process, [process] { process->kill(); });
+        process->waitForBytesWritten(0); // on its way even if Korvane closes at once
+        QTimer::singleShot(limits_.closeMs, process, [process] { KillEngine(process); });
     } else {
-        process->kill();
+        KillEngine(process);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/OpenAtStart.h"
 #include "app/QtTranslation.h"
 #include "app/SearchCommand.h"
+#include "forms/EngineAnalysis.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "main/State.h"
@@ -108,6 +109,8 @@ int main(int argc, char** argv)
     Set_Taikyoku = new TSet_Taikyoku(mainWindow);
     // After the window's own menus; it reads or writes nothing until a collection is opened.
     InstallCollectionMenu(mainWindow);
+    if (!line.enginePath.isEmpty())
+        mainWindow->Analysis().SetProgramForThisRun(line.enginePath);
 
 #ifdef KORVANE_QUIT_AFTER_FIRST_PAINT
     QuitAfterFirstPaint quitter(mainWindow);

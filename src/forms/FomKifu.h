@@ -15,6 +15,7 @@
 #include "forms/FomKifuControls.h"
 #include "main/Port.h"
 
+class EngineAnalysis;
 class ImageBox;
 class QAction;
 class QActionGroup;
@@ -142,6 +143,16 @@ public:
     QAction* MnuKifuCopy = nullptr;
     QAction* MnuBanCopy = nullptr;
     QAction* MnuHarituke = nullptr;
+    QLabel* LabelKentou = nullptr;
+    QMenu* MnuKentou = nullptr;
+    QAction* MnuEngineSettei = nullptr;
+    QAction* MnuKentouSuru = nullptr;
+    QAction* MnuAiUtasu = nullptr;
+    QAction* MnuEngineLog = nullptr;
+
+    // The engine's analysis and play (menu 検討), made on first use; see EngineAnalysis.
+    EngineAnalysis& Analysis();
+    void PositionChanged() override;
 
     // The coordinates around the board: room is made for them while they are shown, and
     // the window is put back exactly as it was when they go.
@@ -169,6 +180,7 @@ private:
     BoardView boardView_;
     ExportPicture exportPicture_;
     CoordinatesLayout coordinates_;
+    EngineAnalysis* analysis_ = nullptr;
     QFileDialog* openDialog_ = nullptr; // OpenDialog1
     QFileDialog* saveDialog_ = nullptr; // SaveDialog1
     std::vector<QObject*> controls_;    // one for each row of the control table

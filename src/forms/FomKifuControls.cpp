@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "forms/EditMenu.h"
+#include "forms/EngineMenu.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "forms/ImageBox.h"
@@ -40,6 +41,7 @@ using C = Check;
 using G = Ground;
 constexpr Face Gothic19{FaceGothic, 19, false};
 constexpr Face Gothic21Bold{FaceGothic, 21, true};
+constexpr Face Gothic15{FaceGothic, 15, false};
 constexpr Face PMincho19{FacePMincho, 19, false};
 constexpr Face WindowFace{};
 constexpr PortId None{};
@@ -72,6 +74,8 @@ constexpr FomKifuControl Table[] = {
 {"LabelRightClick",     K::Label,         "PanelHaiseki",      "右ｸﾘｯｸ-白",                  {188, 4, 88, 19},     S::Plain,    C::None,  TextId::LabelRightClick,       Nothing,                                                  Gothic19,     G::HighlightText,   &Bind<&TFomKifu::LabelRightClick>},
 // Shown with the coordinates only: the opening the first three moves form, named.
 {"LabelSyukeiMei",      K::Label,         "ClientArea",        "",                           {560, 228, 209, 27},  S::Hidden,   C::None,  TextId::LabelSyukeiMei,        Nothing,                                                  PMincho19,    G::Parent,          &Bind<&TFomKifu::LabelSyukeiMei>},
+// Shown while the engine analyses: its best move, evaluation, depth, speed and main line.
+{"LabelKentou",         K::Label,         "ClientArea",        "",                           {560, 265, 220, 250}, S::Hidden,   C::None,  None,                          Nothing,                                                  Gothic15,     G::Parent,          &Bind<&TFomKifu::LabelKentou>},
 // Lies over the board view, so the picture being saved is seen while the file dialog is open.
 {"ImgGazouBan",         K::ExportView,    "ClientArea",        "",                           {ExportViewLeft, ExportViewTop, ExportBoardSize, ExportBoardSize}, S::Hidden,   C::None,  PanelId::ImgGazouBan,          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::ImgGazouBan>},
 
@@ -108,6 +112,11 @@ constexpr FomKifuControl Table[] = {
 {"MnuKifuCopy",         K::MenuItem,      "MnuHensyu",         "棋譜をコピー(&C)",           Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuKifuCopyClick),                                 WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKifuCopy>},
 {"MnuBanCopy",          K::MenuItem,      "MnuHensyu",         "盤面画像をコピー(&P)",       Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuBanCopyClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuBanCopy>},
 {"MnuHarituke",         K::MenuItem,      "MnuHensyu",         "貼り付け(&V)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuHaritukeClick),                                 WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHarituke>},
+{"MnuKentou",           K::Menu,          "MainMenu1",         "検討(&A)",                   Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKentou>},
+{"MnuEngineSettei",     K::MenuItem,      "MnuKentou",         "エンジンの設定(&S)...",      Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuEngineSetteiClick),                             WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuEngineSettei>},
+{"MnuKentouSuru",       K::MenuItem,      "MnuKentou",         "検討",                       Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuKentouSuruClick),                               WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKentouSuru>},
+{"MnuAiUtasu",          K::MenuItem,      "MnuKentou",         "AIに打たせる",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuAiUtasuClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuAiUtasu>},
+{"MnuEngineLog",        K::MenuItem,      "MnuKentou",         "エンジンのログ(&L)",         Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuEngineLogClick),                                WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuEngineLog>},
 };
 // clang-format on
 

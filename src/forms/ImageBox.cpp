@@ -32,6 +32,8 @@ void ImageBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.drawImage(area.topLeft(), *picture_, area);
+    if (overlay_)
+        overlay_(painter);
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event)

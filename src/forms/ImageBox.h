@@ -4,6 +4,9 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
+
+class QPainter;
 
 #include "main/Port.h"
 
@@ -15,6 +18,9 @@ public:
     // The picture is owned elsewhere and may change; call update() after drawing on it.
     void SetPicture(const QImage* picture) { picture_ = picture; }
     const QImage* Picture() const { return picture_; }
+    // Painted over the picture on screen only, never into it; none by default. Call
+    // update() after changing what it paints.
+    void SetOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
 
 signals:
     void MouseDown(MouseButton button, int x, int y);
@@ -32,5 +38,6 @@ protected:
 
 private:
     const QImage* picture_ = nullptr;
+    std::function<void(QPainter&)> overlay_;
     int wheelRest_ = 0; // the part of a notch that fine-grained wheels send in pieces
 };

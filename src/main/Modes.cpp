@@ -1,6 +1,7 @@
 #include "main/Modes.h"
 
 #include "Set_Data/Set_Data.h"
+#include "main/EnginePosition.h"
 #include "main/ForbiddenMarks.h"
 #include "main/Geometry.h"
 #include "main/Moves.h"
@@ -113,6 +114,7 @@ void ShowStoneCounts()
     counts << "  黒石  " << BlackStoneTotal << "\n  白石  " << WhiteStoneTotal;
     WriteStatus(counts.View());
     UpdateForbiddenMarks();
+    NotePositionChange();
 }
 
 void BtnkoutaiMouseClick()

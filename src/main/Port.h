@@ -95,6 +95,9 @@ public:
     virtual void EndProgress() {}
     // An information box ("情報", the information icon) with the one button OK.
     virtual void ShowInformation(const std::string& /*text*/) {}
+    // The stones on the board or the side to move differ from when the window was last told:
+    // sent once a command has finished, so a window with an engine analysing can start anew.
+    virtual void PositionChanged() {}
 };
 
 // The window the logic talks to; set once at start-up (or by a test).

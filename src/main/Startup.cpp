@@ -1,6 +1,7 @@
 #include "main/Startup.h"
 
 #include "Set_Data/Set_Data.h"
+#include "main/EnginePosition.h"
 #include "main/ForbiddenMarks.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
@@ -76,4 +77,5 @@ void ShowMoveStatus()
     line << "　" << MoveCount + 1 << " 手目" << (SideToMove == CellBlack ? "  黒" : "  白");
     WriteStatus(line.View());
     UpdateForbiddenMarks();
+    NotePositionChange();
 }

@@ -266,10 +266,15 @@ QStringList Captions(const QList<QAction*>& actions)
 TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
 {
     EXPECT_EQ(window->menuBar()->objectName(), "MainMenu1");
-    EXPECT_EQ(
-        Captions(window->menuBar()->actions()),
-        QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)", "MnuTaikyoku=対局(&P)",
-                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)", "MnuHensyu=編集(&E)"}));
+    EXPECT_EQ(Captions(window->menuBar()->actions()),
+              QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)",
+                           "MnuTaikyoku=対局(&P)", "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)",
+                           "MnuHensyu=編集(&E)", "MnuKentou=検討(&A)"}));
+    EXPECT_EQ(Captions(window->MnuKentou->actions()),
+              QStringList({"MnuEngineSettei=エンジンの設定(&S)...", "MnuKentouSuru=検討",
+                           "MnuAiUtasu=AIに打たせる", "MnuEngineLog=エンジンのログ(&L)"}));
+    EXPECT_TRUE(window->MnuKentouSuru->isCheckable());
+    EXPECT_FALSE(window->MnuKentouSuru->isChecked());
     EXPECT_EQ(Captions(window->MnuFile->actions()),
               QStringList({"MnuOpen=棋譜を開く(&O)", "MnuSaveAs=棋譜に名前を付けて保存(&A)",
                            "MnuHaisekiOpen=配石データを開く(&H)",

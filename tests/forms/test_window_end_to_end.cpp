@@ -29,6 +29,7 @@
 
 #include "drawing/Pictures.h"
 #include "forms/BoardCoordinates.h"
+#include "forms/EngineAnalysis.h"
 #include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
 #include "main/Geometry.h"
@@ -730,6 +731,36 @@ const Case Cases[] = {
      [](Context& c) {
          EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {8, 7, 'O'}, {9, 7, 'X'}}));
          EXPECT_EQ(Memo(c.window), "　4 手目  白");
+     }},
+
+    // -- 検討(&A) -- (no engine is chosen in the tests' own configuration folder)
+    {"MnuEngineSettei",
+     [](Context& c) {
+         c.modals.Then([](QWidget& widget) { static_cast<QDialog&>(widget).reject(); });
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].title, "エンジンの設定");
+     }},
+    {"MnuKentouSuru", [](Context& c) { c.modals.Answer("OK"); },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].text,
+                   "思考エンジンが選ばれていません。検討 → エンジンの設定 で選んでください");
+         EXPECT_EQ(TickedItems(c.window), (std::set<std::string>{"MnuSetTe", "MnuSyujyun"}));
+     }},
+    {"MnuAiUtasu", [](Context& c) { c.modals.Answer("OK"); },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].text,
+                   "思考エンジンが選ばれていません。検討 → エンジンの設定 で選んでください");
+         EXPECT_EQ(SeenBoard(c.window), EmptyBoard);
+     }},
+    {"MnuEngineLog", nullptr,
+     [](Context& c) {
+         ASSERT_NE(c.window.Analysis().Log(), nullptr);
+         EXPECT_TRUE(c.window.Analysis().Log()->isVisible());
+         EXPECT_EQ(c.window.Analysis().Log()->windowTitle(), "エンジンのログ");
      }},
 };
 

@@ -15,6 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// From the source folder the build names: __FILE__ is relative where ccache's base folder
+// is set, and the tests do not run from the folder it is relative to.
 fs::path CorpusDir(const char* kind)
 {
     return fs::path(KORVANE_SOURCE_DIR) / "tests" / "fuzz-corpus" / kind;
