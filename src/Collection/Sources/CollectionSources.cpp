@@ -8,14 +8,11 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "Notation/Formats.h"
 #include "Notation/Opening.h"
 #include "Record/LibFormat.h"
 #include "Record/SgfFormat.h"
 #include "Set_Data/Set_Data.h"
-#include "main/Cp932.h"
-#include "main/KifuFile.h"
-#include "main/Settings.h"
+#include "main/FormatTable.h"
 
 namespace {
 
@@ -202,14 +199,6 @@ bool ReadBytes(const QString& path, std::string& bytes, std::string& why)
     return true;
 }
 
-std::string TagOf(const notation::Content& content, const char* name)
-{
-    for (const notation::Tag& tag : content.tags)
-        if (Lower(tag.name) == name)
-            return tag.value;
-    return {};
-}
-
 // One file of a folder: its games, or one damaged game when it cannot be read.
 void AddFile(Builder& builder, const QString& path, const std::string& extension)
 {
@@ -221,51 +210,14 @@ void AddFile(Builder& builder, const QString& path, const std::string& extension
         builder.Add(head, {}, {}, {}, true);
         return;
     }
-    if (extension == "kif") {
-        KifuRecordLayout record;
-        std::uint8_t image[KifuFileSize] = {};
-        if (bytes.size() != KifuFileSize) {
-            builder.Add(head, {}, {}, {}, true);
-            return;
-        }
-        std::memcpy(image, bytes.data(), KifuFileSize);
-        if (!DecodeKifuRecord(image, record)) {
-            builder.Add(head, {}, {}, {}, true);
-            return;
-        }
-        head.black = NameText(record.Info.BlackName);
-        head.white = NameText(record.Info.WhiteName);
-        std::vector<CellIndex> moves;
-        const int stored = StoredMoveCount(record);
-        // With an opening its own three moves stand for the first three slots.
-        for (int i = 0; i < stored; ++i)
-            moves.push_back(record.Info.Opening > 0 && i < 3 ? OpeningMove(record.Info.Opening, i)
-                                                             : record.Moves[i]);
-        builder.Add(head, {}, {}, moves);
-        return;
-    }
-    if (extension == "sgf") {
-        const RecordRead read = ReadSgf(bytes);
-        if (!read.record)
-            builder.Add(head, {}, {}, {}, true);
-        else
-            builder.AddRecord(*read.record, head);
-        return;
-    }
-    const notation::NotationFormat* format = notation::NotationFormatFor(extension);
-    const notation::ReadResult read = format->read(bytes);
-    if (!read.ok()) {
+    // Each file through its row of the format table, as the editor would open it.
+    const FileFormat* format = FormatOfExtension(extension);
+    const RecordRead read =
+        format != nullptr && format->read != nullptr ? format->read(bytes, {}) : RecordRead{};
+    if (!read.record)
         builder.Add(head, {}, {}, {}, true);
-        return;
-    }
-    head.black = TagOf(read.content, "black");
-    head.white = TagOf(read.content, "white");
-    head.event = TagOf(read.content, "event");
-    head.result = TagOf(read.content, "result");
-    if (read.content.kind == notation::Content::Kind::Position)
-        builder.Add(head, read.content.black, read.content.white, {});
     else
-        builder.Add(head, {}, {}, read.content.moves);
+        builder.AddRecord(*read.record, head);
 }
 
 bool IsRecordExtension(const std::string& extension)
