@@ -15,9 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// From the source folder the build names: __FILE__ is relative when ccache rewrites
+// paths, and the test runs in a folder of its own.
 fs::path CorpusDir(const char* kind)
 {
-    return fs::path(__FILE__).parent_path().parent_path() / "fuzz-corpus" / kind;
+    return fs::path(KORVANE_SOURCE_DIR) / "tests" / "fuzz-corpus" / kind;
 }
 
 int StonesOnBoard()
