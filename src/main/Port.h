@@ -39,6 +39,10 @@ enum class FileDialogKind { Open, Save };
 // always had.
 enum class PictureFormat { Bmp, Svg, Pdf, Png };
 
+// The letter chooser's positions: −1 the eraser, 0 to 25 the letters A to Z.
+constexpr int ScrollMojiMin = -1;
+constexpr int ScrollMojiMax = 25;
+
 // What the settings dialog edits: the opening (0 none, 1 to 26) and the players' names
 // as typed (UTF-8; the logic cuts them to what the record holds).
 struct GameSettings {
@@ -66,8 +70,9 @@ public:
     virtual void SetMenuChecked(MenuTick /*item*/, bool /*checked*/) {}
     virtual void SetText(TextId /*field*/, const std::string& /*text*/) {}
 
-    // ScrollMoji keeps its position within −1..25. Setting it reports nothing: the logic
-    // runs ScrollMojiChange itself, the bar's own signal only for the user's changes.
+    // ScrollMoji keeps its position within ScrollMojiMin..ScrollMojiMax. Setting it reports
+    // nothing: the logic runs ScrollMojiChange itself, the bar's own signal only for the user's
+    // changes.
     virtual int ScrollMojiPosition() = 0;
     virtual void SetScrollMojiPosition(int /*position*/) {}
 

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "DrawingFixture.h"
-#include "FakePort.h"
+#include "DrawnFakePort.h"
 #include "drawing/Pictures.h"
 #include "main/Export.h"
 #include "main/Geometry.h"
@@ -49,7 +49,7 @@ protected:
         ImgBanMouseUp(last.x(), last.y());
     }
 
-    FakePort port;
+    DrawnFakePort port;
     ScratchDir dir;
 };
 

@@ -24,8 +24,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "../fixtures/BoardPicture.h"
 #include "FakePort.h"
 #include "main/FileIo.h"
+#include "main/HaisekiFile.h"
 #include "main/State.h"
 
 using Bytes = std::vector<std::uint8_t>;
@@ -100,6 +102,21 @@ inline std::int32_t WordAt(const Bytes& bytes, std::size_t offset)
     for (int i = 3; i >= 0; --i)
         u = u << 8 | bytes[offset + i];
     return static_cast<std::int32_t>(u);
+}
+
+// A stone placement file holding the picture ('X' black, 'O' white).
+inline Bytes PlacementImage(const Rows& rows)
+{
+    std::int32_t cells[CellTableSize];
+    LoadPicture(cells, rows);
+    std::uint8_t bytes[HaisekiFileSize];
+    PackBoard(cells, bytes);
+    return Bytes(std::begin(bytes), std::end(bytes));
+}
+
+inline void WritePlacement(const std::string& path, const Rows& rows)
+{
+    WriteBytes(path, PlacementImage(rows));
 }
 
 // A .kif image: opening, names (ASCII), moves from slot 0, then an end mark.

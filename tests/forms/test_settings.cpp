@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "../fixtures/BoardPicture.h"
+#include "../main/test_files_fixture.h"
 #include "Set_Data/Set_Data.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "main/Files.h"
@@ -16,7 +17,6 @@
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "main/State.h"
-#include "test_files_fixture.h"
 
 namespace {
 
