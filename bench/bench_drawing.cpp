@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "GtRen/Board.h"
-#include "Set_Data/Set_Data.h"
+#include "BenchMain.h"
+#include "BoardState.h"
 #include "drawing/BoardView.h"
 #include "drawing/ExportPicture.h"
 #include "main/CellLook.h"
@@ -20,30 +20,14 @@
 
 namespace {
 
-Diagram Described(int left, int top, int right, int bottom)
-{
-    Diagram figure;
-    DescribeExport(left, top, right, bottom, figure);
-    return figure;
-}
-
 // Every point taken, numbered in order, a few letters on the last empty cells' place.
 void FullGame()
 {
-    InitTables();
-    for (int i = 0; i < CellTableSize; ++i) {
-        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
-        CellMarks[i] = 0;
-    }
+    ClearBoardState();
     int n = 1;
     for (int row = 1; row <= BoardLines; ++row)
-        for (int column = 1; column <= BoardLines; ++column, ++n) {
-            BoardCells[MakeCell(column, row)] = n % 2 == 1 ? CellBlack : CellWhite;
-            CellMarks[MakeCell(column, row)] = n;
-        }
-    EditMode = ModeMoveOrder;
-    ShowMoveNumbers = 1;
-    FirstNumberedMove = 0;
+        for (int column = 1; column <= BoardLines; ++column, ++n)
+            Put(column, row, n % 2 == 1 ? CellBlack : CellWhite, n);
 }
 
 void BM_DrawCellTile(benchmark::State& state)
@@ -121,8 +105,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarks(argc, argv);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "../fixtures/Positions.h"
+#include "NaiveFive.h"
 #include "Renju/Renju.h"
 
 namespace {
@@ -154,38 +155,6 @@ const Rows kDefenceFourAnswered = Picture(R"(
 ...............
 )");
 
-// The longest unbroken row of `colour` through `cell` (which holds that colour).
-int LongestRow(const Table& table, CellIndex cell, int colour)
-{
-    int longest = 0;
-    for (int step : {1, 15, 16, 17}) {
-        int length = 1;
-        for (CellIndex at = cell + step; table[at] == colour; at += step)
-            ++length;
-        for (CellIndex at = cell - step; table[at] == colour; at -= step)
-            ++length;
-        longest = std::max(longest, length);
-    }
-    return longest;
-}
-
-bool InFive(const Table& table, CellIndex cell, int colour)
-{
-    // Black's five is exactly five in some line; white's is five or more.
-    if (colour == CellWhite)
-        return LongestRow(table, cell, colour) >= 5;
-    for (int step : {1, 15, 16, 17}) {
-        int length = 1;
-        for (CellIndex at = cell + step; table[at] == colour; at += step)
-            ++length;
-        for (CellIndex at = cell - step; table[at] == colour; at -= step)
-            ++length;
-        if (length == 5)
-            return true;
-    }
-    return false;
-}
-
 std::vector<CellIndex> FivePoints(Table table, int colour)
 {
     std::vector<CellIndex> points;
@@ -193,7 +162,7 @@ std::vector<CellIndex> FivePoints(Table table, int colour)
         if (!IsBoardCell(cell) || table[cell] != CellEmpty)
             continue;
         table[cell] = colour;
-        if (InFive(table, cell, colour))
+        if (InFive(table.data(), cell, colour))
             points.push_back(cell);
         table[cell] = CellEmpty;
     }
@@ -226,7 +195,7 @@ void ExpectValidChase(Table table, int attacker, const std::vector<CellIndex>& m
                 EXPECT_FALSE(renju::IsForbidden(table.data(), cell)) << "move " << i;
             }
             table[cell] = attacker;
-            EXPECT_FALSE(InFive(table, cell, attacker)) << "move " << i;
+            EXPECT_FALSE(InFive(table.data(), cell, attacker)) << "move " << i;
             const std::vector<CellIndex> fives = FivePoints(table, attacker);
             ASSERT_FALSE(fives.empty()) << "move " << i << " is no four";
             if (i + 1 == moves.size()) {
@@ -239,7 +208,7 @@ void ExpectValidChase(Table table, int attacker, const std::vector<CellIndex>& m
             }
         } else {
             table[cell] = defender;
-            EXPECT_FALSE(InFive(table, cell, defender)) << "move " << i;
+            EXPECT_FALSE(InFive(table.data(), cell, defender)) << "move " << i;
         }
     }
 }

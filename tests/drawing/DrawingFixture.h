@@ -14,39 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "BoardState.h"
 #include "GtRen/Board.h"
 #include "Set_Data/Set_Data.h"
 #include "main/Diagram.h"
 #include "main/State.h"
-
-// An empty framed board in move order with numbering on, as after start-up.
-inline void ClearBoardState()
-{
-    InitTables();
-    for (int i = 0; i < CellTableSize; ++i) {
-        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
-        CellMarks[i] = 0;
-    }
-    EditMode = ModeMoveOrder;
-    ShowMoveNumbers = 1;
-    FirstNumberedMove = 0;
-    FourChaseColor = 0;
-    RangeSelectState = 0;
-}
-
-// The export figure of the range, as the logic describes it from the state.
-inline Diagram Described(int left, int top, int right, int bottom)
-{
-    Diagram figure;
-    DescribeExport(left, top, right, bottom, figure);
-    return figure;
-}
-
-inline void Put(int column, int row, int stone, int mark = 0)
-{
-    BoardCells[MakeCell(column, row)] = stone;
-    CellMarks[MakeCell(column, row)] = mark;
-}
 
 inline QRgb Rgb(const QImage& image, int x, int y)
 {
