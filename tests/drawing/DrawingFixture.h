@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../fixtures/TempDir.h"
 #include "BoardState.h"
 #include "GtRen/Board.h"
 #include "Set_Data/Set_Data.h"
@@ -58,31 +59,6 @@ inline QRect InkBox(const QImage& image, const QRect& rect)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
-
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        const char* base = std::getenv("KORVANE_TEST_TMP");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/drawing-XXXXXX";
-        std::filesystem::create_directories(std::filesystem::path(pattern).parent_path());
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a scratch folder under " + pattern);
-        path_ = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
 
 inline std::vector<unsigned char> FileBytes(const std::string& path)
 {

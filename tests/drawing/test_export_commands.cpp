@@ -50,7 +50,7 @@ protected:
     }
 
     DrawnFakePort port;
-    ScratchDir dir;
+    TempDir dir;
 };
 
 TEST_F(ExportCommands, WholeBoardOfAnEmptyBoardIsTheBlankBoardInAOneBitFile)

@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 #include "../fixtures/BoardPicture.h"
+#include "../fixtures/TempDir.h"
 #include "FakePort.h"
 #include "main/FileIo.h"
 #include "main/HaisekiFile.h"
@@ -47,34 +48,6 @@ inline std::vector<std::string> NamesIn(const std::string& folder)
     std::sort(names.begin(), names.end());
     return names;
 }
-
-class TempDir {
-public:
-    TempDir()
-    {
-        const char* base = std::getenv("KORVANE_TEST_TMP");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/files-XXXXXX";
-        std::filesystem::create_directories(std::filesystem::path(pattern).parent_path());
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a scratch folder under " + pattern);
-        path_ = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 inline void WriteBytes(const std::string& path, const Bytes& bytes)
 {
