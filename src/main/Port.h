@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+struct Diagram; // main/Diagram.h: what an export shows
+
 enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
 enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
 enum class MenuTick {
@@ -94,11 +96,12 @@ public:
     // Closes the main window; the closing asks FormCloseQuery.
     virtual void CloseMainWindow() {}
 
-    // Export picture: cleared and sized for the cells, cut from GazouBan and filled.
-    virtual void BuildExportPicture(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
-    // The whole file of the export picture in `format`, in memory; the logic writes it.
-    // False when the picture cannot be encoded.
-    virtual bool EncodeExportPicture(PictureFormat /*format*/, std::vector<std::uint8_t>& /*bytes*/)
+    // Export picture (ImgGazouBan): shows the figure the logic described.
+    virtual void BuildExportPicture(const Diagram& /*figure*/) {}
+    // The whole file of `figure` in `format`, in memory; the logic writes it. False when
+    // the figure cannot be encoded. The logic passes the figure it had the window show.
+    virtual bool EncodeExportPicture(const Diagram& /*figure*/, PictureFormat /*format*/,
+                                     std::vector<std::uint8_t>& /*bytes*/)
     {
         return false;
     }

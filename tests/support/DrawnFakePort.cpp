@@ -1,12 +1,15 @@
 #include "DrawnFakePort.h"
 
+#include "drawing/DiagramFormats.h"
 #include "forms/FomKifuControls.h"
 #include "main/CellLook.h"
 
 DrawnFakePort::DrawnFakePort()
 {
-    encode = [this](const Diagram&, PictureFormat format, std::vector<std::uint8_t>& bytes) {
-        return exportPicture.Encode(format, bytes);
+    // The window's encoder.
+    encode = [](const Diagram& figure, PictureFormat format, std::vector<std::uint8_t>& bytes) {
+        bytes = EncodeDiagram(figure, format);
+        return true;
     };
 }
 
@@ -49,8 +52,8 @@ void DrawnFakePort::DrawFocusRect(int left, int top, int right, int bottom)
     view.DrawFocusRect(left, top, right, bottom);
 }
 
-void DrawnFakePort::BuildExportPicture(int left, int top, int right, int bottom)
+void DrawnFakePort::BuildExportPicture(const Diagram& figure)
 {
-    FakePort::BuildExportPicture(left, top, right, bottom);
-    exportPicture.Build(exportFigure);
+    FakePort::BuildExportPicture(figure);
+    exportPicture.Build(figure);
 }

@@ -14,7 +14,7 @@ public:
     void DrawCell(int column, int row) override;
     void DrawBoardText(int x, int y, const std::string& text) override;
     void DrawFocusRect(int left, int top, int right, int bottom) override;
-    void BuildExportPicture(int left, int top, int right, int bottom) override;
+    void BuildExportPicture(const Diagram& figure) override;
 
     BoardView view;
     ExportPicture exportPicture;

@@ -101,14 +101,10 @@ void FakePort::CloseMainWindow()
     closed = FormCloseQuery();
 }
 
-void FakePort::BuildExportPicture(int left, int top, int right, int bottom)
+bool FakePort::EncodeExportPicture(const Diagram& figure, PictureFormat format,
+                                   std::vector<std::uint8_t>& bytes)
 {
-    DescribeExport(left, top, right, bottom, exportFigure);
-}
-
-bool FakePort::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
-{
-    return encode && encode(exportFigure, format, bytes);
+    return encode && encode(figure, format, bytes);
 }
 
 bool AllButtons(const FakePort& port, bool enabled)

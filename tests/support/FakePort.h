@@ -62,8 +62,9 @@ public:
                        std::string& chosen) override;
     std::optional<GameSettings> AskGameSettings(const GameSettings& current) override;
     void CloseMainWindow() override;
-    void BuildExportPicture(int left, int top, int right, int bottom) override;
-    bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
+    void BuildExportPicture(const Diagram& figure) override { exportFigure = figure; }
+    bool EncodeExportPicture(const Diagram& figure, PictureFormat format,
+                             std::vector<std::uint8_t>& bytes) override;
     void BeginProgress(const std::string&) override { ++progressBegun; }
     bool KeepGoing() override
     {
@@ -102,7 +103,7 @@ public:
     // Plays the user's part when the logic shows the settings dialog; unset cancels.
     std::function<std::optional<GameSettings>(const GameSettings&)> onSettingsDialog;
 
-    // The figure of the last export, as the logic described it.
+    // The figure the logic last had the window show.
     Diagram exportFigure;
     // How the window encodes the export picture; unset, it cannot (a logic test has no
     // drawing).
