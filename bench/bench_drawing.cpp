@@ -30,34 +30,31 @@ void FullGame()
             Put(column, row, n % 2 == 1 ? CellBlack : CellWhite, n);
 }
 
-void BM_DrawCellTile(benchmark::State& state)
+// One cell of the full game drawn again and again, (5, 5) holding `stone` and `mark`.
+void DrawOneCell(benchmark::State& state, int stone, int mark)
 {
     FullGame();
-    BoardCells[MakeCell(5, 5)] = CellEmpty;
+    Put(5, 5, stone, mark);
     BoardView view;
     for (auto _ : state)
         view.DrawCell(5, 5, LookOfCell(5, 5));
+}
+
+void BM_DrawCellTile(benchmark::State& state)
+{
+    DrawOneCell(state, CellEmpty, 65); // the mark of an empty point draws nothing
 }
 BENCHMARK(BM_DrawCellTile);
 
 void BM_DrawCellThreeDigits(benchmark::State& state)
 {
-    FullGame();
-    CellMarks[MakeCell(5, 5)] = 123;
-    BoardView view;
-    for (auto _ : state)
-        view.DrawCell(5, 5, LookOfCell(5, 5));
+    DrawOneCell(state, CellBlack, 123);
 }
 BENCHMARK(BM_DrawCellThreeDigits);
 
 void BM_DrawCellLetter(benchmark::State& state)
 {
-    FullGame();
-    BoardCells[MakeCell(5, 5)] = CellEmpty;
-    CellMarks[MakeCell(5, 5)] = -23;
-    BoardView view;
-    for (auto _ : state)
-        view.DrawCell(5, 5, LookOfCell(5, 5));
+    DrawOneCell(state, CellEmpty, -23);
 }
 BENCHMARK(BM_DrawCellLetter);
 
