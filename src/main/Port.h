@@ -74,7 +74,8 @@ public:
 
     // ScrollMoji keeps its position within ScrollMojiMin..ScrollMojiMax. Setting it reports
     // nothing: the logic runs ScrollMojiChange itself, the bar's own signal only for the user's
-    // changes.
+    // changes. The position read and the answer to a question have no default: every window
+    // gives its own.
     virtual int ScrollMojiPosition() = 0;
     virtual void SetScrollMojiPosition(int /*position*/) {}
 
