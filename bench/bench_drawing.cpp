@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "GtRen/Board.h"
-#include "Set_Data/Set_Data.h"
+#include "BenchMain.h"
+#include "BoardState.h"
 #include "drawing/BoardView.h"
 #include "drawing/ExportPicture.h"
 #include "main/CellLook.h"
@@ -20,60 +20,41 @@
 
 namespace {
 
-Diagram Described(int left, int top, int right, int bottom)
-{
-    Diagram figure;
-    DescribeExport(left, top, right, bottom, figure);
-    return figure;
-}
-
 // Every point taken, numbered in order, a few letters on the last empty cells' place.
 void FullGame()
 {
-    InitTables();
-    for (int i = 0; i < CellTableSize; ++i) {
-        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
-        CellMarks[i] = 0;
-    }
+    ClearBoardState();
     int n = 1;
     for (int row = 1; row <= BoardLines; ++row)
-        for (int column = 1; column <= BoardLines; ++column, ++n) {
-            BoardCells[MakeCell(column, row)] = n % 2 == 1 ? CellBlack : CellWhite;
-            CellMarks[MakeCell(column, row)] = n;
-        }
-    EditMode = ModeMoveOrder;
-    ShowMoveNumbers = 1;
-    FirstNumberedMove = 0;
+        for (int column = 1; column <= BoardLines; ++column, ++n)
+            Put(column, row, n % 2 == 1 ? CellBlack : CellWhite, n);
+}
+
+// One cell of the full game drawn again and again, (5, 5) holding `stone` and `mark`.
+void DrawOneCell(benchmark::State& state, int stone, int mark)
+{
+    FullGame();
+    Put(5, 5, stone, mark);
+    BoardView view;
+    for (auto _ : state)
+        view.DrawCell(5, 5, LookOfCell(5, 5));
 }
 
 void BM_DrawCellTile(benchmark::State& state)
 {
-    FullGame();
-    BoardCells[MakeCell(5, 5)] = CellEmpty;
-    BoardView view;
-    for (auto _ : state)
-        view.DrawCell(5, 5, LookOfCell(5, 5));
+    DrawOneCell(state, CellEmpty, 65); // the mark of an empty point draws nothing
 }
 BENCHMARK(BM_DrawCellTile);
 
 void BM_DrawCellThreeDigits(benchmark::State& state)
 {
-    FullGame();
-    CellMarks[MakeCell(5, 5)] = 123;
-    BoardView view;
-    for (auto _ : state)
-        view.DrawCell(5, 5, LookOfCell(5, 5));
+    DrawOneCell(state, CellBlack, 123);
 }
 BENCHMARK(BM_DrawCellThreeDigits);
 
 void BM_DrawCellLetter(benchmark::State& state)
 {
-    FullGame();
-    BoardCells[MakeCell(5, 5)] = CellEmpty;
-    CellMarks[MakeCell(5, 5)] = -23;
-    BoardView view;
-    for (auto _ : state)
-        view.DrawCell(5, 5, LookOfCell(5, 5));
+    DrawOneCell(state, CellEmpty, -23);
 }
 BENCHMARK(BM_DrawCellLetter);
 
@@ -105,8 +86,8 @@ void BM_ExportBuildAndWriteFullGame(benchmark::State& state)
     std::vector<std::uint8_t> bytes;
     for (auto _ : state) {
         picture.Build(Described(1, 1, BoardLines, BoardLines));
-        if (!picture.Encode(PictureFormat::Bmp, bytes) ||
-            WriteWholeFile(path, bytes.data(), bytes.size()) != IoOk)
+        bytes = EncodeDiagram(picture.Description(), PictureFormat::Bmp);
+        if (WriteWholeFile(path, bytes.data(), bytes.size()) != IoOk)
             state.SkipWithError("cannot write the picture");
     }
     std::remove(path.c_str());
@@ -121,8 +102,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarks(argc, argv);
     return 0;
 }

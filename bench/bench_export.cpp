@@ -18,7 +18,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "Set_Data/Set_Data.h"
+#include "BenchMain.h"
+#include "BoardState.h"
 #include "drawing/DiagramFormats.h"
 #include "main/Diagram.h"
 #include "main/State.h"
@@ -27,40 +28,13 @@ extern char** environ;
 
 namespace {
 
-// The moves of game `seed`: a walk near the stones already played, `count` moves.
-std::vector<CellIndex> Game(std::uint32_t seed, int count)
-{
-    std::vector<CellIndex> moves;
-    bool used[CellTableSize] = {};
-    int column = 8, row = 8;
-    while (static_cast<int>(moves.size()) < count) {
-        const CellIndex cell = MakeCell(column, row);
-        if (!used[cell]) {
-            used[cell] = true;
-            moves.push_back(cell);
-        }
-        seed = seed * 1103515245u + 12345u;
-        column = std::clamp(column + static_cast<int>((seed >> 16) % 5) - 2, 1, 15);
-        seed = seed * 1103515245u + 12345u;
-        row = std::clamp(row + static_cast<int>((seed >> 16) % 5) - 2, 1, 15);
-    }
-    return moves;
-}
-
+// A whole board of 150 moves in move order.
 void SetUp150MoveBoard()
 {
-    InitTables();
-    for (int i = 0; i < CellTableSize; ++i) {
-        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
-        CellMarks[i] = 0;
-    }
-    EditMode = ModeMoveOrder;
-    FirstNumberedMove = 0;
-    const std::vector<CellIndex> moves = Game(7, 150);
-    for (int i = 0; i < 150; ++i) {
-        BoardCells[moves[i]] = i % 2 == 0 ? CellBlack : CellWhite;
-        CellMarks[moves[i]] = i + 1;
-    }
+    ClearBoardState();
+    const std::vector<CellIndex> moves = WalkedGame(150, 7);
+    for (int i = 0; i < 150; ++i)
+        Put(CellColumn(moves[i]), CellRow(moves[i]), i % 2 == 0 ? CellBlack : CellWhite, i + 1);
 }
 
 void Figure(benchmark::State& state, PictureFormat format)
@@ -128,7 +102,7 @@ void BM_ExportDir1000Svg(benchmark::State& state)
                                           "--format", "svg"};
     for (int i = 0; i < 1000; ++i) {
         const std::string path = (dir / ("game" + std::to_string(i) + ".kif")).string();
-        WriteRecord(path, Game(static_cast<std::uint32_t>(i + 1), 30 + i % 121));
+        WriteRecord(path, WalkedGame(30 + i % 121, static_cast<std::uint32_t>(i + 1)));
         arguments.push_back(path);
     }
     std::vector<char*> argv;
@@ -176,8 +150,6 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarks(argc, argv);
     return 0;
 }

@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "BenchMain.h"
 #include "ViewPort.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
@@ -99,11 +100,8 @@ int main(int argc, char** argv)
         return 1;
     scratchDir = pattern;
     BenchPort p;
-    port = &p;
-    Window = &p;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Window = port = &p;
+    RunBenchmarks(argc, argv);
     unlink((scratchDir + "/open150.kif").c_str());
     unlink((scratchDir + "/save150.kif").c_str());
     rmdir(scratchDir.c_str());

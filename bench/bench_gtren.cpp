@@ -121,17 +121,25 @@ void ReportPerCall(benchmark::State& state, std::size_t callsPerPass)
         calls, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// `visit` on every position of the corpus in each iteration, reported as calls of
+// `callsPerPass` a pass.
+template <typename Visit>
+void TimePasses(benchmark::State& state, const Corpus& corpus, std::size_t callsPerPass,
+                Visit visit)
+{
+    ClearBoard();
+    for (auto _ : state)
+        ForEachPosition(corpus, visit);
+    ReportPerCall(state, callsPerPass);
+}
+
 // What replaying the corpus costs without any analysis: subtract it from the others.
 void BM_ReplayOnly(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    ClearBoard();
-    for (auto _ : state) {
-        ForEachPosition(corpus, [](std::size_t, CellIndex cell, std::int32_t) {
-            benchmark::DoNotOptimize(BoardCells[cell]);
-        });
-    }
-    ReportPerCall(state, corpus.moves.size());
+    TimePasses(state, corpus, corpus.moves.size(), [](std::size_t, CellIndex cell, std::int32_t) {
+        benchmark::DoNotOptimize(BoardCells[cell]);
+    });
 }
 BENCHMARK(BM_ReplayOnly)->Unit(benchmark::kMillisecond);
 
@@ -139,28 +147,22 @@ BENCHMARK(BM_ReplayOnly)->Unit(benchmark::kMillisecond);
 void BM_FourBlockQuery(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    ClearBoard();
-    for (auto _ : state) {
-        ForEachPosition(corpus, [](std::size_t, CellIndex cell, std::int32_t colour) {
-            SideToMove = colour;
-            benchmark::DoNotOptimize(FourBlockQuery(cell));
-        });
-    }
-    ReportPerCall(state, corpus.moves.size());
+    TimePasses(state, corpus, corpus.moves.size(),
+               [](std::size_t, CellIndex cell, std::int32_t colour) {
+                   SideToMove = colour;
+                   benchmark::DoNotOptimize(FourBlockQuery(cell));
+               });
 }
 BENCHMARK(BM_FourBlockQuery)->Unit(benchmark::kMillisecond);
 
 void BM_AnalyseThreats(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    ClearBoard();
-    for (auto _ : state) {
-        ForEachPosition(corpus, [](std::size_t, CellIndex cell, std::int32_t colour) {
-            AnalyseThreats(0, colour, cell);
-            benchmark::DoNotOptimize(ThreatLevels[0].FourCount);
-        });
-    }
-    ReportPerCall(state, corpus.moves.size());
+    TimePasses(state, corpus, corpus.moves.size(),
+               [](std::size_t, CellIndex cell, std::int32_t colour) {
+                   AnalyseThreats(0, colour, cell);
+                   benchmark::DoNotOptimize(ThreatLevels[0].FourCount);
+               });
 }
 BENCHMARK(BM_AnalyseThreats)->Unit(benchmark::kMillisecond);
 
@@ -169,16 +171,13 @@ BENCHMARK(BM_AnalyseThreats)->Unit(benchmark::kMillisecond);
 void BM_AnalyseThreatsBlackOpenThrees(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    ClearBoard();
-    for (auto _ : state) {
-        ForEachPosition(corpus, [&corpus](std::size_t i, CellIndex cell, std::int32_t colour) {
-            if (corpus.blackOpenThree[i]) {
-                AnalyseThreats(0, colour, cell);
-                benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
-            }
-        });
-    }
-    ReportPerCall(state, corpus.blackOpenThreeCount);
+    TimePasses(state, corpus, corpus.blackOpenThreeCount,
+               [&corpus](std::size_t i, CellIndex cell, std::int32_t colour) {
+                   if (corpus.blackOpenThree[i]) {
+                       AnalyseThreats(0, colour, cell);
+                       benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
+                   }
+               });
     state.counters["trials_per_call"] =
         static_cast<double>(corpus.trialCount) / static_cast<double>(corpus.blackOpenThreeCount);
 }
@@ -188,19 +187,16 @@ BENCHMARK(BM_AnalyseThreatsBlackOpenThrees)->Unit(benchmark::kMillisecond);
 void BM_ScanAllLinesBlackOpenThrees(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    ClearBoard();
-    for (auto _ : state) {
-        ForEachPosition(corpus, [&corpus](std::size_t i, CellIndex cell, std::int32_t colour) {
-            if (corpus.blackOpenThree[i]) {
-                AnalysisLevel = 0;
-                AnalysisColor = colour;
-                AnalysisOrigin = cell;
-                ScanAllLines();
-                benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
-            }
-        });
-    }
-    ReportPerCall(state, corpus.blackOpenThreeCount);
+    TimePasses(state, corpus, corpus.blackOpenThreeCount,
+               [&corpus](std::size_t i, CellIndex cell, std::int32_t colour) {
+                   if (corpus.blackOpenThree[i]) {
+                       AnalysisLevel = 0;
+                       AnalysisColor = colour;
+                       AnalysisOrigin = cell;
+                       ScanAllLines();
+                       benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
+                   }
+               });
 }
 BENCHMARK(BM_ScanAllLinesBlackOpenThrees)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "BenchMain.h"
 #include "ViewPort.h"
 #include "main/Geometry.h"
 #include "main/Modes.h"
@@ -62,10 +63,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     BenchPort p;
-    port = &p;
-    Window = &p;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Window = port = &p;
+    RunBenchmarks(argc, argv);
     return 0;
 }

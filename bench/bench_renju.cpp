@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "NaiveFive.h"
 #include "Renju/Renju.h"
 
 namespace {
@@ -30,20 +31,6 @@ using Table = std::array<std::int32_t, CellTableSize>;
 
 constexpr int PositionCount = 40;
 
-bool MakesFive(Table& table, CellIndex cell, int colour)
-{
-    for (int step : {1, 15, 16, 17}) {
-        int length = 1;
-        for (CellIndex at = cell + step; table[at] == colour; at += step)
-            ++length;
-        for (CellIndex at = cell - step; table[at] == colour; at -= step)
-            ++length;
-        if (colour == CellBlack ? length == 5 : length >= 5)
-            return true;
-    }
-    return false;
-}
-
 // Whether `colour` could make a five at once.
 bool HasFivePoint(Table& table, int colour)
 {
@@ -51,7 +38,7 @@ bool HasFivePoint(Table& table, int colour)
         if (!IsBoardCell(cell) || table[cell] != CellEmpty)
             continue;
         table[cell] = colour;
-        const bool five = MakesFive(table, cell, colour);
+        const bool five = InFive(table.data(), cell, colour);
         table[cell] = CellEmpty;
         if (five)
             return true;

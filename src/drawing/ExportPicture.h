@@ -1,5 +1,5 @@
 // The export picture (ImgGazouBan): the figure the logic described, shown as the 1-bit
-// bitmap of 25 pixels a cell and written in the format the user chose.
+// bitmap of 25 pixels a cell; EncodeDiagram writes the same figure as a file.
 #pragma once
 
 #include <QFont>
@@ -19,10 +19,6 @@ public:
 
     // Keeps the figure and draws its bitmap.
     void Build(const Diagram& figure);
-    // The whole file in `format`: a BMP at 1 bit per pixel, colour table black then white,
-    // or the figure as SVG, PDF or PNG; the window's figures have the default size.
-    bool Encode(PictureFormat format, std::vector<std::uint8_t>& bytes,
-                const FigureSize& size = FigureSize()) const;
 
     static constexpr int CellSize = DiagramGeometry::Cell;
     const QFont& LetterFont() const;

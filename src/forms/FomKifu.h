@@ -66,8 +66,9 @@ public:
                        std::string& chosen) override;
     std::optional<GameSettings> AskGameSettings(const GameSettings& current) override;
     void CloseMainWindow() override;
-    void BuildExportPicture(int left, int top, int right, int bottom) override;
-    bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
+    void BuildExportPicture(const Diagram& figure) override;
+    bool EncodeExportPicture(const Diagram& figure, PictureFormat format,
+                             std::vector<std::uint8_t>& bytes) override;
     void BeginProgress(const std::string& text) override;
     bool KeepGoing() override;
     void EndProgress() override;

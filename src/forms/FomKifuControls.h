@@ -117,7 +117,3 @@ FomKifuControlTable FomKifuControls();
 // The row of a control, by name or by port id; null when there is none.
 const FomKifuControl* FindControl(const char* name);
 const FomKifuControl* FindControl(PortId id);
-
-// The letter chooser's positions: −1 the eraser, 0 to 25 the letters A to Z.
-constexpr int ScrollMojiMin = -1;
-constexpr int ScrollMojiMax = 25;

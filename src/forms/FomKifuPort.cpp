@@ -152,16 +152,16 @@ void TFomKifu::CloseMainWindow()
     close();
 }
 
-void TFomKifu::BuildExportPicture(int left, int top, int right, int bottom)
+void TFomKifu::BuildExportPicture(const Diagram& figure)
 {
-    Diagram figure;
-    DescribeExport(left, top, right, bottom, figure);
     exportPicture_.Build(figure);
 }
 
-bool TFomKifu::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
+bool TFomKifu::EncodeExportPicture(const Diagram& figure, PictureFormat format,
+                                   std::vector<std::uint8_t>& bytes)
 {
-    return exportPicture_.Encode(format, bytes);
+    bytes = EncodeDiagram(figure, format);
+    return true;
 }
 
 namespace {

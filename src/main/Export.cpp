@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "main/Diagram.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
 #include "main/FormatTable.h"
@@ -36,6 +37,16 @@ void RemoveDrawnRect()
     Drawn.shown = false;
 }
 
+// The figure of the export at hand: described once from the state, shown, and encoded
+// from that same description.
+Diagram Figure;
+
+void ShowFigure(int left, int top, int right, int bottom)
+{
+    DescribeExport(left, top, right, bottom, Figure);
+    Window->BuildExportPicture(Figure);
+}
+
 // Board-view pixel to column or row, truncating towards zero like the pixel division
 // of the press, then kept on the board.
 int CellOf(int pixel)
@@ -50,7 +61,7 @@ bool WritePicture(PictureFormat format, const std::string& path)
     std::vector<std::uint8_t> bytes;
     // A picture that cannot be encoded fails as its writing would.
     WriteStage stage = WriteStage::Write;
-    if (Window->EncodeExportPicture(format, bytes) &&
+    if (Window->EncodeExportPicture(Figure, format, bytes) &&
         WriteWholeFile(path, bytes.data(), bytes.size(), &stage) == IoOk)
         return true;
     if (stage == WriteStage::Create)
@@ -86,7 +97,7 @@ PictureFormat PictureFormatOfName(const std::string& path)
 void MnuWBHozonClick()
 {
     RangeSelectState = 0;
-    Window->BuildExportPicture(1, 1, BoardLines, BoardLines);
+    ShowFigure(1, 1, BoardLines, BoardLines);
     SavePicture();
 }
 
@@ -122,7 +133,7 @@ void ImgBanMouseUp(int /*x*/, int /*y*/)
     const int right = CellOf(std::max(DragStartX, endX));
     const int top = CellOf(std::min(DragStartY, endY));
     const int bottom = CellOf(std::max(DragStartY, endY));
-    Window->BuildExportPicture(left, top, right, bottom);
+    ShowFigure(left, top, right, bottom);
     if (SavePicture())
         RangeSelectState = 0;
 }

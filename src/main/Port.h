@@ -1,11 +1,15 @@
 // The only way the logic reaches the window. The real main window implements it with
-// widgets; tests implement it with a scripted fake.
+// widgets; tests implement it with a scripted fake. Where doing nothing is a sound
+// answer the port does nothing unless a window says otherwise, so a new method touches
+// only the windows that show it.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+struct Diagram; // main/Diagram.h: what an export shows
 
 enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
 enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
@@ -37,6 +41,10 @@ enum class FileDialogKind { Open, Save };
 // always had.
 enum class PictureFormat { Bmp, Svg, Pdf, Png };
 
+// The letter chooser's positions: −1 the eraser, 0 to 25 the letters A to Z.
+constexpr int ScrollMojiMin = -1;
+constexpr int ScrollMojiMax = 25;
+
 // What the settings dialog edits: the opening (0 none, 1 to 26) and the players' names
 // as typed (UTF-8; the logic cuts them to what the record holds).
 struct GameSettings {
@@ -50,42 +58,54 @@ public:
     virtual ~WindowPort() = default;
 
     // Board view (all text is UTF-8).
-    virtual void DrawCell(int column, int row) = 0;
+    virtual void DrawCell(int /*column*/, int /*row*/) {}
     // The letter of a letter-mode press, drawn at once in the board view's font.
-    virtual void DrawBoardText(int x, int y, const std::string& text) = 0;
+    virtual void DrawBoardText(int /*x*/, int /*y*/, const std::string& /*text*/) {}
     // Dotted inverting rectangle: drawing it twice removes it.
-    virtual void DrawFocusRect(int left, int top, int right, int bottom) = 0;
+    virtual void DrawFocusRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
 
     // Replaces the whole content of Memo1; lines are separated by '\n'.
-    virtual void SetMemo(const std::string& text) = 0;
-    virtual void SetButtonEnabled(NavButton button, bool enabled) = 0;
-    virtual void SetPanelVisible(PanelId panel, bool visible) = 0;
+    virtual void SetMemo(const std::string& /*text*/) {}
+    virtual void SetButtonEnabled(NavButton /*button*/, bool /*enabled*/) {}
+    virtual void SetPanelVisible(PanelId /*panel*/, bool /*visible*/) {}
     // Ticking one of the four mode items unticks the other three.
-    virtual void SetMenuChecked(MenuTick item, bool checked) = 0;
-    virtual void SetText(TextId field, const std::string& text) = 0;
+    virtual void SetMenuChecked(MenuTick /*item*/, bool /*checked*/) {}
+    virtual void SetText(TextId /*field*/, const std::string& /*text*/) {}
 
-    // ScrollMoji keeps its position within −1..25. Setting it reports nothing: the logic
-    // runs ScrollMojiChange itself, the bar's own signal only for the user's changes.
+    // ScrollMoji keeps its position within ScrollMojiMin..ScrollMojiMax. Setting it reports
+    // nothing: the logic runs ScrollMojiChange itself, the bar's own signal only for the user's
+    // changes. The position read and the answer to a question have no default: every window
+    // gives its own.
     virtual int ScrollMojiPosition() = 0;
-    virtual void SetScrollMojiPosition(int position) = 0;
+    virtual void SetScrollMojiPosition(int /*position*/) {}
 
     virtual Answer Ask(QuestionKind kind, const std::string& text) = 0;
     // The error box: error icon, caption "Korvane", one OK.
-    virtual void ShowErrorBox(const std::string& message) = 0;
+    virtual void ShowErrorBox(const std::string& /*message*/) {}
     // Returns false on cancel; `chosen` gets the path otherwise.
-    virtual bool RunFileDialog(FileDialogKind kind, const std::string& fileName,
-                               const std::string& filter, std::string& chosen) = 0;
+    virtual bool RunFileDialog(FileDialogKind /*kind*/, const std::string& /*fileName*/,
+                               const std::string& /*filter*/, std::string& /*chosen*/)
+    {
+        return false;
+    }
     // Shows Set_Taikyoku modally, loaded with `current`; what OK confirmed, nothing on
     // Cancel, Esc or the close box.
-    virtual std::optional<GameSettings> AskGameSettings(const GameSettings& current) = 0;
+    virtual std::optional<GameSettings> AskGameSettings(const GameSettings& /*current*/)
+    {
+        return std::nullopt;
+    }
     // Closes the main window; the closing asks FormCloseQuery.
-    virtual void CloseMainWindow() = 0;
+    virtual void CloseMainWindow() {}
 
-    // Export picture: cleared and sized for the cells, cut from GazouBan and filled.
-    virtual void BuildExportPicture(int left, int top, int right, int bottom) = 0;
-    // The whole file of the export picture in `format`, in memory; the logic writes it.
-    // False when the picture cannot be encoded.
-    virtual bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) = 0;
+    // Export picture (ImgGazouBan): shows the figure the logic described.
+    virtual void BuildExportPicture(const Diagram& /*figure*/) {}
+    // The whole file of `figure` in `format`, in memory; the logic writes it. False when
+    // the figure cannot be encoded. The logic passes the figure it had the window show.
+    virtual bool EncodeExportPicture(const Diagram& /*figure*/, PictureFormat /*format*/,
+                                     std::vector<std::uint8_t>& /*bytes*/)
+    {
+        return false;
+    }
 
     // A long piece of work: the window shows a cancellable progress box once the work has
     // run about 0.3 s. KeepGoing lets the window handle its events and is false once the

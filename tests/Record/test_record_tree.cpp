@@ -1,50 +1,10 @@
 // The tree's operations keep every variation: entering a move reuses a child, branching
 // keeps the old line, promote/move/delete reorder or remove only what they name.
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include <gtest/gtest.h>
 
+#include "../fixtures/AllocationCounter.h"
 #include "Board/Coordinates.h"
 #include "Record/RecordTree.h"
-
-namespace {
-std::atomic<long> allocations{0};
-
-void* Allocate(std::size_t size)
-{
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    return Allocate(size);
-}
-void* operator new[](std::size_t size)
-{
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace {
 
@@ -173,7 +133,7 @@ TEST(RecordTree, MovesEnteredWithRoomInThePoolDoNotAllocate)
     RecordTree t(1024);
     std::vector<CellIndex> line;
     line.reserve(256);
-    long before = allocations;
+    const long before = AllocationsSoFar();
     NodeId h8 = t.EnterMove(C("h8"));
     t.EnterMove(C("i9"));
     t.GoTo(h8);
@@ -181,7 +141,7 @@ TEST(RecordTree, MovesEnteredWithRoomInThePoolDoNotAllocate)
     t.EnterMove(C("g9"));
     t.CurrentLine(line);
     t.GoTo(t.Root());
-    EXPECT_EQ(allocations - before, 0);
+    EXPECT_EQ(AllocationsSoFar() - before, 0);
 }
 
 } // namespace

@@ -7,6 +7,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
+inline QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 struct ProgramRun {
     int status = -1;
     QString out;

@@ -11,20 +11,6 @@
 
 namespace {
 
-void WritePlacement(const std::string& path, const Rows& rows)
-{
-    std::int32_t cells[CellTableSize];
-    LoadPicture(cells, rows);
-    std::uint8_t bytes[HaisekiFileSize];
-    PackBoard(cells, bytes);
-    WriteBytes(path, Bytes(std::begin(bytes), std::end(bytes)));
-}
-
-QString Q(const std::string& path)
-{
-    return QString::fromStdString(path);
-}
-
 } // namespace
 
 TEST(AnalyseCommand, PrintsTheEnginesViewInPlayersCoordinates)

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 // The whole-board export of the window right after opening `path`, in move order with
 // numbering on, for the cells of the range.
 Bytes WindowExport(const std::string& path, int left = 1, int top = 1, int right = 15,

@@ -14,39 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "../fixtures/TempDir.h"
+#include "BoardState.h"
 #include "GtRen/Board.h"
 #include "Set_Data/Set_Data.h"
 #include "main/Diagram.h"
 #include "main/State.h"
-
-// An empty framed board in move order with numbering on, as after start-up.
-inline void ClearBoardState()
-{
-    InitTables();
-    for (int i = 0; i < CellTableSize; ++i) {
-        BoardCells[i] = IsBoardCell(i) ? CellEmpty : CellOffBoard;
-        CellMarks[i] = 0;
-    }
-    EditMode = ModeMoveOrder;
-    ShowMoveNumbers = 1;
-    FirstNumberedMove = 0;
-    FourChaseColor = 0;
-    RangeSelectState = 0;
-}
-
-// The export figure of the range, as the logic describes it from the state.
-inline Diagram Described(int left, int top, int right, int bottom)
-{
-    Diagram figure;
-    DescribeExport(left, top, right, bottom, figure);
-    return figure;
-}
-
-inline void Put(int column, int row, int stone, int mark = 0)
-{
-    BoardCells[MakeCell(column, row)] = stone;
-    CellMarks[MakeCell(column, row)] = mark;
-}
 
 inline QRgb Rgb(const QImage& image, int x, int y)
 {
@@ -86,31 +59,6 @@ inline QRect InkBox(const QImage& image, const QRect& rect)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
-
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        const char* base = std::getenv("KORVANE_TEST_TMP");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/drawing-XXXXXX";
-        std::filesystem::create_directories(std::filesystem::path(pattern).parent_path());
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a scratch folder under " + pattern);
-        path_ = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
 
 inline std::vector<unsigned char> FileBytes(const std::string& path)
 {

@@ -21,30 +21,6 @@ struct ExportRange {
     int left, top, right, bottom;
 };
 
-// The moves of a game of `count` moves, the same on every run: a walk that stays near
-// the stones already played, as real games do.
-inline std::vector<CellIndex> CorpusGame(int count)
-{
-    std::vector<CellIndex> moves;
-    bool used[CellTableSize] = {};
-    std::uint32_t seed = 12345;
-    auto next = [&seed] {
-        seed = seed * 1103515245u + 12345u;
-        return (seed >> 16) & 0x7fff;
-    };
-    int column = 8, row = 8;
-    while (static_cast<int>(moves.size()) < count) {
-        const CellIndex cell = MakeCell(column, row);
-        if (!used[cell]) {
-            used[cell] = true;
-            moves.push_back(cell);
-        }
-        column = std::clamp(column + static_cast<int>(next() % 5) - 2, 1, 15);
-        row = std::clamp(row + static_cast<int>(next() % 5) - 2, 1, 15);
-    }
-    return moves;
-}
-
 // Plays the moves as move order does: black first, each stone marked with the number
 // that `numberOf` gives to the move index.
 inline void PlayCorpusGame(const std::vector<CellIndex>& moves,
@@ -69,7 +45,7 @@ inline std::vector<ExportCase> ExportCorpus()
                  for (int column = 1; column <= 15; ++column, ++n)
                      Put(column, row, n % 2 == 1 ? CellBlack : CellWhite, n);
          }},
-        {"game of 150", [moveOrder] { PlayCorpusGame(CorpusGame(150), moveOrder); }},
+        {"game of 150", [moveOrder] { PlayCorpusGame(WalkedGame(150), moveOrder); }},
         {"letters",
          [] {
              // A to Z on empty points, two under stones, one label beyond the table.
@@ -84,7 +60,7 @@ inline std::vector<ExportCase> ExportCorpus()
          }},
         {"four-chase black",
          [halfRule] {
-             PlayCorpusGame(CorpusGame(40), halfRule);
+             PlayCorpusGame(WalkedGame(40), halfRule);
              Put(1, 1, CellBlack, 0); // unnumbered stones stay stones
              Put(2, 1, CellWhite, 0);
              EditMode = ModeFourChase;
@@ -92,20 +68,20 @@ inline std::vector<ExportCase> ExportCorpus()
          }},
         {"four-chase white from 5",
          [halfRule] {
-             PlayCorpusGame(CorpusGame(60), halfRule);
+             PlayCorpusGame(WalkedGame(60), halfRule);
              EditMode = ModeFourChase;
              FourChaseColor = CellWhite;
              FirstNumberedMove = 5;
          }},
         {"first number 100, numbering off",
          [moveOrder] {
-             PlayCorpusGame(CorpusGame(225), moveOrder);
+             PlayCorpusGame(WalkedGame(225), moveOrder);
              FirstNumberedMove = 100;
              ShowMoveNumbers = 0;
          }},
         {"placed stones",
          [] {
-             const std::vector<CellIndex> moves = CorpusGame(70);
+             const std::vector<CellIndex> moves = WalkedGame(70);
              PlayCorpusGame(moves, [](int) { return 0; });
              EditMode = ModeStonePlacement;
          }},

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "DrawingFixture.h"
-#include "FakePort.h"
+#include "DrawnFakePort.h"
 #include "drawing/Pictures.h"
 #include "main/Export.h"
 #include "main/Geometry.h"
@@ -49,8 +49,8 @@ protected:
         ImgBanMouseUp(last.x(), last.y());
     }
 
-    FakePort port;
-    ScratchDir dir;
+    DrawnFakePort port;
+    TempDir dir;
 };
 
 TEST_F(ExportCommands, WholeBoardOfAnEmptyBoardIsTheBlankBoardInAOneBitFile)

@@ -121,7 +121,7 @@ protected:
         std::printf("worst agreement with the bitmap: %.3f%%\n", worst * 100);
     }
 
-    ScratchDir dir;
+    TempDir dir;
 };
 
 TEST_F(VectorFormats, SvgRenderedByRsvgAgreesWithTheBitmap)

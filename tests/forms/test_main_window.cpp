@@ -16,7 +16,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "FakePort.h"
+#include "DrawnFakePort.h"
 #include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
 #include "main/State.h"
@@ -79,7 +79,7 @@ TEST_F(MainWindowStartup, MoveOrderAndMoveNumbersAreTickedAndFourAnsweringIsNot)
 // would pass against a window nobody sees.
 TEST_F(MainWindowStartup, TheScriptedWindowStartsAsTheRealOne)
 {
-    FakePort fake;
+    DrawnFakePort fake;
     fake.Start();
     int compared = 0;
     for (const FomKifuControl& row : FomKifuControls()) {
@@ -112,6 +112,12 @@ TEST_F(MainWindowStartup, TheScriptedWindowStartsAsTheRealOne)
         ++compared;
     }
     EXPECT_GE(compared, 6 + 5 + 6 + 6);
+    // The fake's one group of radio items is the table's.
+    std::vector<MenuTick> radio;
+    for (const FomKifuControl& row : FomKifuControls())
+        if (row.check == Check::Radio)
+            radio.push_back(static_cast<MenuTick>(row.id.value));
+    EXPECT_EQ(radio, std::vector<MenuTick>(std::begin(kModeTicks), std::end(kModeTicks)));
     EXPECT_EQ(fake.memo, window->Memo1->toPlainText().toStdString());
     EXPECT_EQ(fake.scrollMoji, window->ScrollMoji->value());
 }
@@ -129,43 +135,30 @@ TEST_F(MainWindowStartup, HasItsCaptionOuterSizeAndPlaceOnScreen)
     EXPECT_EQ(window->font().pixelSize(), 19);
 }
 
-struct Place {
-    const char* name;
-    const char* parent;
-    QRect rect;
-};
-
+// Every control of the table stands where its row puts it, in the parent its row names.
 TEST_F(MainWindowStartup, EveryControlStandsAtItsPlace)
 {
-    const Place places[] = {
-        {"ImgBan", "ClientArea", {20, 10, 510, 510}},
-        {"PanelSyujun", "ClientArea", {197, 525, 156, 27}},
-        {"Memo1", "ClientArea", {560, 10, 153, 63}},
-        {"PanelMoji", "ClientArea", {20, 525, 170, 27}},
-        {"PanelTaikyokuData", "ClientArea", {560, 88, 209, 130}},
-        {"PanelHaiseki", "ClientArea", {360, 525, 280, 27}},
-        {"ImgGazouBan", "ClientArea", {10, 144, 375, 375}},
-        {"BitBackAll", "PanelSyujun", {0, 0, 26, 26}},
-        {"BitBack2", "PanelSyujun", {26, 0, 26, 26}},
-        {"BitBack1", "PanelSyujun", {52, 0, 26, 26}},
-        {"BitGo1", "PanelSyujun", {78, 0, 26, 26}},
-        {"BitGo2", "PanelSyujun", {104, 0, 26, 26}},
-        {"BitGoAll", "PanelSyujun", {130, 0, 26, 26}},
-        {"ScrollMoji", "PanelMoji", {0, 0, 144, 26}},
-        {"LabelMoji", "PanelMoji", {144, 0, 26, 26}},
-        {"EditSyukei", "PanelTaikyokuData", {10, 10, 115, 27}},
-        {"EditKuroKisi", "PanelTaikyokuData", {10, 50, 186, 27}},
-        {"EditSiroKisi", "PanelTaikyokuData", {10, 90, 186, 27}},
-        {"LabelLeftClick", "PanelHaiseki", {3, 3, 88, 19}},
-        {"BtnkoutaiMouse", "PanelHaiseki", {94, 3, 90, 22}},
-        {"LabelRightClick", "PanelHaiseki", {188, 4, 88, 19}},
-    };
-    for (const Place& place : places) {
-        auto* widget = window->findChild<QWidget*>(QLatin1String(place.name));
-        ASSERT_NE(widget, nullptr) << place.name;
-        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), place.parent) << place.name;
-        EXPECT_EQ(widget->geometry(), place.rect) << place.name;
+    int placed = 0;
+    for (const FomKifuControl& row : FomKifuControls()) {
+        switch (row.kind) {
+        case ControlKind::ClientArea:
+        case ControlKind::MenuBar:
+        case ControlKind::Menu:
+        case ControlKind::MenuItem:
+        case ControlKind::Separator:
+            continue;
+        default:
+            break;
+        }
+        auto* widget = window->findChild<QWidget*>(QLatin1String(row.name));
+        ASSERT_NE(widget, nullptr) << row.name;
+        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), row.parent) << row.name;
+        EXPECT_EQ(widget->geometry(),
+                  QRect(row.place.left, row.place.top, row.place.width, row.place.height))
+            << row.name;
+        ++placed;
     }
+    EXPECT_GE(placed, 21);
     // The client area starts below the menu bar, so the menu bar shifts nothing.
     EXPECT_EQ(window->centralWidget()->mapTo(window.get(), QPoint(0, 0)).y(),
               window->menuBar()->geometry().bottom() + 1);

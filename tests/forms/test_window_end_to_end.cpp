@@ -67,25 +67,7 @@ std::vector<std::string> SeenBoard(TFomKifu& window)
 
 using Picture = std::vector<std::string>;
 
-// clang-format off
-const Picture EmptyBoard = {
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-    "...............",
-};
-// clang-format on
+const Picture EmptyBoard(BoardLines, std::string(BoardLines, '.'));
 
 // The empty board with stones at (column, row).
 Picture With(std::initializer_list<std::tuple<int, int, char>> stones)

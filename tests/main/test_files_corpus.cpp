@@ -15,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// From the source folder the build names: __FILE__ is relative where ccache's base folder
-// is set, and the tests do not run from the folder it is relative to.
+// From the source folder the build names: __FILE__ is relative when ccache rewrites
+// paths, and the test runs in a folder of its own.
 fs::path CorpusDir(const char* kind)
 {
     return fs::path(KORVANE_SOURCE_DIR) / "tests" / "fuzz-corpus" / kind;

@@ -24,8 +24,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "../fixtures/BoardPicture.h"
+#include "../fixtures/TempDir.h"
 #include "FakePort.h"
 #include "main/FileIo.h"
+#include "main/HaisekiFile.h"
 #include "main/State.h"
 
 using Bytes = std::vector<std::uint8_t>;
@@ -45,34 +48,6 @@ inline std::vector<std::string> NamesIn(const std::string& folder)
     std::sort(names.begin(), names.end());
     return names;
 }
-
-class TempDir {
-public:
-    TempDir()
-    {
-        const char* base = std::getenv("KORVANE_TEST_TMP");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/files-XXXXXX";
-        std::filesystem::create_directories(std::filesystem::path(pattern).parent_path());
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a scratch folder under " + pattern);
-        path_ = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 inline void WriteBytes(const std::string& path, const Bytes& bytes)
 {
@@ -100,6 +75,21 @@ inline std::int32_t WordAt(const Bytes& bytes, std::size_t offset)
     for (int i = 3; i >= 0; --i)
         u = u << 8 | bytes[offset + i];
     return static_cast<std::int32_t>(u);
+}
+
+// A stone placement file holding the picture ('X' black, 'O' white).
+inline Bytes PlacementImage(const Rows& rows)
+{
+    std::int32_t cells[CellTableSize];
+    LoadPicture(cells, rows);
+    std::uint8_t bytes[HaisekiFileSize];
+    PackBoard(cells, bytes);
+    return Bytes(std::begin(bytes), std::end(bytes));
+}
+
+inline void WritePlacement(const std::string& path, const Rows& rows)
+{
+    WriteBytes(path, PlacementImage(rows));
 }
 
 // A .kif image: opening, names (ASCII), moves from slot 0, then an end mark.

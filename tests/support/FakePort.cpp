@@ -1,7 +1,7 @@
 #include "FakePort.h"
 
-#include "forms/FomKifuControls.h"
-#include "main/CellLook.h"
+#include <algorithm>
+
 #include "main/Geometry.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
@@ -25,25 +25,7 @@ void FakePort::Start()
     AutoBlockFours = 0;
     FourChaseColor = 0;
     GameInfo.Opening = 0;
-    // What the real window shows before FormCreate, from the table it is built from.
-    for (const FomKifuControl& row : FomKifuControls()) {
-        switch (row.id.kind) {
-        case PortId::Kind::Button:
-            buttonEnabled[static_cast<NavButton>(row.id.value)] = row.start != Start::Disabled;
-            break;
-        case PortId::Kind::Panel:
-            panelVisible[static_cast<PanelId>(row.id.value)] = row.start != Start::Hidden;
-            break;
-        case PortId::Kind::Tick:
-            menuChecked[static_cast<MenuTick>(row.id.value)] = row.start == Start::Ticked;
-            break;
-        case PortId::Kind::Text:
-            texts[static_cast<TextId>(row.id.value)] = row.text;
-            break;
-        case PortId::Kind::None:
-            break;
-        }
-    }
+    ShowStartState();
     FormCreate();
     drawnCells.clear();
 }
@@ -51,31 +33,20 @@ void FakePort::Start()
 void FakePort::DrawCell(int column, int row)
 {
     drawnCells.emplace_back(column, row);
-    view.DrawCell(column, row, LookOfCell(column, row));
 }
 
-void FakePort::DrawBoardText(int x, int y, const std::string& text)
+void FakePort::DrawBoardText(int, int, const std::string&)
 {
     ++drawBoardTextCalls;
-    view.DrawText(x, y, text);
-}
-
-void FakePort::DrawFocusRect(int left, int top, int right, int bottom)
-{
-    view.DrawFocusRect(left, top, right, bottom);
 }
 
 void FakePort::SetMenuChecked(MenuTick item, bool checked)
 {
-    // Ticking a radio item unticks the others of its group, as the real menu does.
-    const FomKifuControl* row = FindControl(item);
-    if (checked && row != nullptr && row->check == Check::Radio) {
-        for (const FomKifuControl& other : FomKifuControls()) {
-            if (other.check == Check::Radio && other.id.kind == PortId::Kind::Tick) {
-                menuChecked[static_cast<MenuTick>(other.id.value)] = false;
-            }
-        }
-    }
+    // Ticking a mode item unticks the other three, as the real menu does.
+    const auto* end = std::end(kModeTicks);
+    if (checked && std::find(std::begin(kModeTicks), end, item) != end)
+        for (MenuTick mode : kModeTicks)
+            menuChecked[mode] = false;
     menuChecked[item] = checked;
 }
 
@@ -130,16 +101,10 @@ void FakePort::CloseMainWindow()
     closed = FormCloseQuery();
 }
 
-void FakePort::BuildExportPicture(int left, int top, int right, int bottom)
+bool FakePort::EncodeExportPicture(const Diagram& figure, PictureFormat format,
+                                   std::vector<std::uint8_t>& bytes)
 {
-    Diagram figure;
-    DescribeExport(left, top, right, bottom, figure);
-    exportPicture.Build(figure);
-}
-
-bool FakePort::EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes)
-{
-    return exportPicture.Encode(format, bytes);
+    return encode && encode(figure, format, bytes);
 }
 
 bool AllButtons(const FakePort& port, bool enabled)

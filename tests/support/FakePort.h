@@ -1,15 +1,16 @@
-// A scripted window for logic tests: records what the logic shows, answers questions
-// and file dialogs from queues, and draws into a real board view and export picture.
+// A scripted window for logic tests: records what the logic shows and answers questions
+// and file dialogs from queues. It has no Qt, so the logic's tests link no Qt either;
+// DrawnFakePort adds the real board view and export picture for the tests that look.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "drawing/BoardView.h"
-#include "drawing/ExportPicture.h"
+#include "main/Diagram.h"
 #include "main/Port.h"
 
 struct AskedQuestion {
@@ -23,6 +24,10 @@ struct FileDialogCall {
     std::string filter;
 };
 
+// The four mode items: ticking one unticks the other three.
+constexpr MenuTick kModeTicks[] = {MenuTick::MnuSetTe, MenuTick::MnuSetMoji, MenuTick::MnuSetIsi,
+                                   MenuTick::MnuSetSioi};
+
 class FakePort : public WindowPort {
 public:
     // Installs itself as the logic's window; the destructor puts the old one back.
@@ -34,7 +39,6 @@ public:
 
     void DrawCell(int column, int row) override;
     void DrawBoardText(int x, int y, const std::string& text) override;
-    void DrawFocusRect(int left, int top, int right, int bottom) override;
     void SetMemo(const std::string& text) override
     {
         memo = text;
@@ -58,8 +62,9 @@ public:
                        std::string& chosen) override;
     std::optional<GameSettings> AskGameSettings(const GameSettings& current) override;
     void CloseMainWindow() override;
-    void BuildExportPicture(int left, int top, int right, int bottom) override;
-    bool EncodeExportPicture(PictureFormat format, std::vector<std::uint8_t>& bytes) override;
+    void BuildExportPicture(const Diagram& figure) override { exportFigure = figure; }
+    bool EncodeExportPicture(const Diagram& figure, PictureFormat format,
+                             std::vector<std::uint8_t>& bytes) override;
     void BeginProgress(const std::string&) override { ++progressBegun; }
     bool KeepGoing() override
     {
@@ -98,8 +103,15 @@ public:
     // Plays the user's part when the logic shows the settings dialog; unset cancels.
     std::function<std::optional<GameSettings>(const GameSettings&)> onSettingsDialog;
 
-    BoardView view;
-    ExportPicture exportPicture;
+    // The figure the logic last had the window show.
+    Diagram exportFigure;
+    // How the window encodes the export picture; unset, it cannot (a logic test has no
+    // drawing).
+    std::function<bool(const Diagram&, PictureFormat, std::vector<std::uint8_t>&)> encode;
+
+protected:
+    // What the window shows before FormCreate; a plain fake shows nothing yet.
+    virtual void ShowStartState() {}
 
 private:
     WindowPort* previous_;

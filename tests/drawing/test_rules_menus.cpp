@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../fixtures/Positions.h"
-#include "FakePort.h"
+#include "DrawnFakePort.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
 #include "main/ForbiddenMarks.h"
@@ -62,7 +62,7 @@ protected:
                                       34);
     }
 
-    FakePort port;
+    DrawnFakePort port;
 };
 
 // Off, as at start: no mark, no cell drawn beyond the moves themselves.

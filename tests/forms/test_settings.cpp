@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "../fixtures/BoardPicture.h"
+#include "../main/test_files_fixture.h"
 #include "Set_Data/Set_Data.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "main/Files.h"
@@ -16,7 +17,6 @@
 #include "main/Settings.h"
 #include "main/Startup.h"
 #include "main/State.h"
-#include "test_files_fixture.h"
 
 namespace {
 
@@ -89,25 +89,24 @@ TEST_F(Settings, OpeningFourSetsItsThreeMarkedMoves)
     ASSERT_TRUE(dialog.Result());
     EXPECT_FALSE(SameOpening());
     EXPECT_EQ(GameInfo.Opening, 4);
-    // clang-format off
-    EXPECT_EQ(PictureOf(BoardCells), (std::vector<std::string>{
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-        ".......OX......",
-        ".......X.......",
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-        "...............",
-    }));
-    // clang-format on
+    const Table expected = TableOf(Picture(R"(
+...............
+...............
+...............
+...............
+...............
+...............
+.......OX......
+.......X.......
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+)"));
+    EXPECT_EQ(PictureOf(BoardCells), PictureOf(expected.data()));
     EXPECT_EQ((std::vector<int>{CellMarks[MakeCell(8, 8)], CellMarks[MakeCell(8, 7)],
                                 CellMarks[MakeCell(9, 7)]}),
               (std::vector<int>{1, 2, 3}));

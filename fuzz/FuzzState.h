@@ -1,21 +1,22 @@
-// A window that shows nothing, for running the file readers without Qt, and the
-// checks every fuzz input must pass.
+// What every fuzz input of a file reader must pass: from the same start, the input
+// (padded or cut to the file's size) opens, or is refused with nothing changed.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
-#include "NullPort.h"
+#include "main/FileIo.h"
 #include "main/Moves.h"
+#include "main/NullPort.h"
 #include "main/Startup.h"
 #include "main/State.h"
-
-using FuzzPort = NullPort;
 
 // The same start for every input, with one move that a refused file must keep.
 inline void StartFuzzGame()
 {
-    static FuzzPort port;
+    static NullPort port;
     Window = &port;
     FormCreate();
     MovePress(MakeCell(1, 1));
@@ -53,4 +54,35 @@ inline bool BoardIsSound()
             return false;
     }
     return true;
+}
+
+// The stones on the board.
+inline int StonesOnBoard()
+{
+    int stones = 0;
+    for (int i = 0; i < CellTableSize; ++i)
+        stones += IsBoardCell(i) && BoardCells[i] != CellEmpty;
+    return stones;
+}
+
+// Opens the input with `open` from the fuzz start. A refused input must be refused as
+// bad content and leave everything as it was (else the run traps); true when it opened.
+template <std::size_t Size>
+bool OpensOrChangesNothing(const std::uint8_t* data, std::size_t size,
+                           IoCode (*open)(const std::uint8_t (&)[Size]))
+{
+    static std::uint8_t image[Size];
+    std::fill(std::begin(image), std::end(image), 0);
+    std::copy(data, data + std::min(size, Size), image);
+
+    StartFuzzGame();
+    static FuzzState before, after;
+    before.Take();
+    const IoCode code = open(image);
+    if (code == IoOk)
+        return true;
+    after.Take();
+    if (code != IoBadContent || !(after == before))
+        __builtin_trap();
+    return false;
 }

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "../main/test_files_fixture.h"
+#include "DrawnFakePort.h"
 #include "drawing/MonoBmp.h"
 #include "main/Export.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
 #include "main/Moves.h"
 #include "main/State.h"
-#include "test_files_fixture.h"
 
 namespace {
 
@@ -139,7 +140,7 @@ protected:
         }
     }
 
-    FakePort port;
+    DrawnFakePort port;
 };
 
 TEST_F(SaveFaults, EveryFailingCallLeavesTheOldFileShowsItsMessageAndLeavesNothingBehind)
