@@ -1,7 +1,6 @@
 #include "app/AnalyseCommand.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -77,20 +76,9 @@ bool ReadAnalyseOptions(const QCommandLineParser& parser, const AnalyseOptions& 
         }
         return true;
     }
-    for (const char* other :
-         {"export", "export-dir", "forbidden", "vcf", "convert", "print-moves"}) {
-        if (parser.isSet(other)) {
-            message = QString("--analyse and --%1 cannot be given together.").arg(other);
-            return false;
-        }
-    }
-    if (!line.inputs.isEmpty()) {
-        message = "--analyse takes exactly one input file.";
+    if (!TakeCommandInput(parser, "analyse", line, message))
         return false;
-    }
     line.command = CommandLine::Command::Analyse;
-    line.inputs = QStringList{parser.value(options.analyse)};
-    line.inputPaths = {QFile::encodeName(line.inputs.first()).toStdString()};
     return true;
 }
 

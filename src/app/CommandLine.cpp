@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <cstring>
 
 #include "app/AnalyseCommand.h"
@@ -367,4 +368,23 @@ ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, Com
         }
     }
     return ParseResult::Run;
+}
+
+bool TakeCommandInput(const QCommandLineParser& parser, const char* name, CommandLine& line,
+                      QString& message)
+{
+    for (const char* other : {"export", "export-dir", "forbidden", "vcf", "convert", "print-moves",
+                              "analyse", "search"}) {
+        if (std::strcmp(other, name) != 0 && parser.isSet(other)) {
+            message = QString("--%1 and --%2 cannot be given together.").arg(name, other);
+            return false;
+        }
+    }
+    if (!line.inputs.isEmpty()) {
+        message = QString("--%1 takes exactly one input file.").arg(name);
+        return false;
+    }
+    line.inputs = QStringList{parser.value(name)};
+    line.inputPaths = {QFile::encodeName(line.inputs.first()).toStdString()};
+    return true;
 }

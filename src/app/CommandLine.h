@@ -10,6 +10,8 @@
 
 #include "Text/CodePage.h"
 
+class QCommandLineParser;
+
 struct CommandLine {
     enum class Command {
         Window,
@@ -82,3 +84,9 @@ ParseResult ParseCommandLineBytes(const std::vector<std::string>& arguments, Com
 // help): decided before any application object exists, so that those commands can run
 // on the offscreen platform with no display.
 bool WantsNoWindow(int argc, char** argv);
+
+// For a command whose one input is its option's value (--analyse IN, --search IN): refuses
+// another command beside it, and inputs given apart; otherwise takes the input. False with
+// `message` on a wrong use.
+bool TakeCommandInput(const QCommandLineParser& parser, const char* name, CommandLine& line,
+                      QString& message);

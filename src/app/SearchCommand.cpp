@@ -1,6 +1,5 @@
 #include "app/SearchCommand.h"
 
-#include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -66,25 +65,14 @@ bool ReadSearchOptions(const QCommandLineParser& parser, const SearchOptions& op
         }
         return true;
     }
-    for (const char* other :
-         {"export", "export-dir", "forbidden", "vcf", "analyse", "convert", "print-moves"}) {
-        if (parser.isSet(other)) {
-            message = QString("--search and --%1 cannot be given together.").arg(other);
-            return false;
-        }
-    }
-    if (!line.inputs.isEmpty()) {
-        message = "--search takes exactly one input file.";
+    if (!TakeCommandInput(parser, "search", line, message))
         return false;
-    }
     line.collection = parser.value(options.collection);
     if (line.collection.isEmpty()) {
         message = "--search needs --collection C.";
         return false;
     }
     line.command = CommandLine::Command::Search;
-    line.inputs = QStringList{parser.value(options.search)};
-    line.inputPaths = {QFile::encodeName(line.inputs.first()).toStdString()};
     line.listGames = parser.isSet(options.list);
     return true;
 }

@@ -91,23 +91,6 @@ RecordRead ReadKif(std::string_view bytes, const FormatOptions&)
     return read;
 }
 
-// The opening number a record is written with: the one it names, when its first three
-// moves are that opening's own (a .kif replays the table's moves in their place).
-int KifOpeningOf(const Record& record, const std::vector<CellIndex>& line)
-{
-    if (record.info.openingName.empty() || line.size() < 3)
-        return 0;
-    for (int k = 1; k <= OpeningCount; ++k) {
-        if (record.info.openingName != OpeningNames[k])
-            continue;
-        for (int i = 0; i < 3; ++i)
-            if (line[static_cast<std::size_t>(i)] != OpeningMove(k, i))
-                return 0;
-        return k;
-    }
-    return 0;
-}
-
 RecordWrite WriteKif(const Record& record, const FormatOptions&)
 {
     if (!record.setup.empty())
@@ -395,4 +378,19 @@ RecordRead ReadRecordFile(const std::string& path, const FileFormat& format,
     if (format.read == nullptr)
         return Refused(std::string(format.name) + "はこの方法では開けません");
     return format.read(bytes, options);
+}
+
+int KifOpeningOf(const Record& record, const std::vector<CellIndex>& line)
+{
+    if (record.info.openingName.empty() || line.size() < 3)
+        return 0;
+    for (int k = 1; k <= OpeningCount; ++k) {
+        if (record.info.openingName != OpeningNames[k])
+            continue;
+        for (int i = 0; i < 3; ++i)
+            if (line[static_cast<std::size_t>(i)] != OpeningMove(k, i))
+                return 0;
+        return k;
+    }
+    return 0;
 }

@@ -61,6 +61,10 @@ std::string RecordFilter(bool forWriting);
 std::vector<CellIndex> RecordLine(const Record& record);
 // A record of one line of moves, black first.
 Record RecordOfLine(const std::vector<CellIndex>& moves);
+// The standard opening (1 to 26) a record is written and opened with: the one it names, when
+// the first three moves of `line` are that opening's own (a .kif replays the table's moves in
+// their place); 0 otherwise.
+int KifOpeningOf(const Record& record, const std::vector<CellIndex>& line);
 
 // The largest file a record row is read from: far above any real library.
 constexpr std::size_t MaxRecordFileSize = 512u << 20;

@@ -16,23 +16,6 @@
 
 namespace {
 
-// The opening a record is opened with: the one it names, when its first three moves are
-// that opening's own, as they would stand in a game record.
-int OpeningOf(const Record& record, const std::vector<CellIndex>& line)
-{
-    if (record.info.openingName.empty() || line.size() < 3)
-        return 0;
-    for (int k = 1; k <= OpeningCount; ++k) {
-        if (record.info.openingName != OpeningNames[k])
-            continue;
-        for (int i = 0; i < 3; ++i)
-            if (line[static_cast<std::size_t>(i)] != OpeningMove(k, i))
-                return 0;
-        return k;
-    }
-    return 0;
-}
-
 bool Fits(const Record& record, const std::vector<CellIndex>& line, std::string& message)
 {
     static std::int8_t taken[CellTableSize];
@@ -109,7 +92,7 @@ bool OpenRecord(const Record& record, std::string& message)
     ResetBoard();
     if (record.setup.empty() || !line.empty()) {
         // As a game record opens: names, opening, the information panel, numbered moves.
-        GameInfo.Opening = record.setup.empty() ? OpeningOf(record, line) : 0;
+        GameInfo.Opening = record.setup.empty() ? KifOpeningOf(record, line) : 0;
         StoreName(GameInfo.BlackName, record.info.blackPlayer);
         StoreName(GameInfo.WhiteName, record.info.whitePlayer);
         ShowMoveNumbers = 1;

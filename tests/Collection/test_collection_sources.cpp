@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../fixtures/QtFiles.h"
 #include "Board/Coordinates.h"
 #include "Collection/PositionIndex.h"
 #include "Collection/Sources/CollectionSources.h"
@@ -38,14 +39,6 @@ std::string Text(const std::vector<CellIndex>& cells)
     for (CellIndex cell : cells)
         text += (text.empty() ? "" : " ") + CellName(cell);
     return text;
-}
-
-void Write(const QString& path, const std::string& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // One game, as the test writes it in each form.
@@ -147,20 +140,21 @@ TEST(CollectionSources, DatabaseFolderAndLibraryGiveTheSameAnswers)
 {
     QTemporaryDir dir;
     const QString rif = dir.filePath("games.rif");
-    Write(rif, RifOf(Games(), "<game id=\"7\" bresult=\"0\"><move>h8 i9 j8 h8</move></game>\n"));
+    WriteFile(rif,
+              RifOf(Games(), "<game id=\"7\" bresult=\"0\"><move>h8 i9 j8 h8</move></game>\n"));
     const QString folder = dir.filePath("records");
     for (const Game& game : Games()) {
         const QString path = folder + "/" + game.file;
-        Write(path,
-              path.endsWith(".sgf") ? SgfOf(game.moves, game.sgf) : TxtOf(game.moves, game.sgf));
+        WriteFile(path, path.endsWith(".sgf") ? SgfOf(game.moves, game.sgf)
+                                              : TxtOf(game.moves, game.sgf));
     }
     // The damaged game, and files a folder holds but does not read.
-    Write(folder + "/a/seven.txt", "h8 i9 j8 h8\n");
-    Write(folder + "/notes.md", "h8 i9 j8\n");
+    WriteFile(folder + "/a/seven.txt", "h8 i9 j8 h8\n");
+    WriteFile(folder + "/notes.md", "h8 i9 j8\n");
     const QString sgfLibrary = dir.filePath("library.sgf");
-    Write(sgfLibrary, *WriteSgf(LibraryOf(Games())).bytes);
+    WriteFile(sgfLibrary, *WriteSgf(LibraryOf(Games())).bytes);
     const QString libLibrary = dir.filePath("library.lib");
-    Write(libLibrary, *WriteLib(LibraryOf(Games())).bytes);
+    WriteFile(libLibrary, *WriteLib(LibraryOf(Games())).bytes);
 
     const std::vector<CellIndex> asked = Cells({"h8", "i9", "j8"}, 7);
     for (const QString& path : {rif, folder, sgfLibrary, libLibrary}) {
@@ -216,12 +210,12 @@ TEST(CollectionSources, AFolderReadsEachFormatAndMarksWhatItCannotRead)
     kif.Moves[3] = *ParseCellName("j10");
     std::uint8_t bytes[KifuFileSize];
     EncodeKifuRecord(kif, bytes);
-    Write(folder + "/kagetsu.kif", std::string(reinterpret_cast<char*>(bytes), KifuFileSize));
+    WriteFile(folder + "/kagetsu.kif", std::string(reinterpret_cast<char*>(bytes), KifuFileSize));
     notation::Content line;
     line.moves = Cells({"h8", "h9", "i9", "g7"});
-    Write(folder + "/game.psq", notation::WritePsq(line).bytes);
+    WriteFile(folder + "/game.psq", notation::WritePsq(line).bytes);
     // Black h8 i9, white h9 (the stones of 花月): white to move, by the stone counts.
-    Write(folder + "/setup.txt", R"(
+    WriteFile(folder + "/setup.txt", R"(
 ...............
 ...............
 ...............
@@ -238,8 +232,8 @@ TEST(CollectionSources, AFolderReadsEachFormatAndMarksWhatItCannotRead)
 ...............
 ...............
 )");
-    Write(folder + "/broken.kif", "short");
-    Write(folder + "/broken.psq", "Piskvorky 20x20, 11:11, 0\n1,1,0\n");
+    WriteFile(folder + "/broken.kif", "short");
+    WriteFile(folder + "/broken.psq", "Piskvorky 20x20, 11:11, 0\n1,1,0\n");
 
     Opened opened;
     Open(folder, opened);
@@ -282,7 +276,7 @@ TEST(CollectionSources, ALibraryFindsAPositionWhereverItsTreeMeetsIt)
     for (CellIndex cell : Cells({"j8", "i9", "h8", "l11"}, 4))
         node = tree.AppendChild(node, cell);
     QTemporaryDir dir;
-    Write(dir.filePath("tree.lib"), *WriteLib(record).bytes);
+    WriteFile(dir.filePath("tree.lib"), *WriteLib(record).bytes);
     Opened opened;
     Open(dir.filePath("tree.lib"), opened);
     ASSERT_EQ(opened.collection.games.size(), 3u);
@@ -295,9 +289,9 @@ TEST(CollectionSources, ALibraryFindsAPositionWhereverItsTreeMeetsIt)
 TEST(CollectionSources, RefusesWhatIsNotACollection)
 {
     QTemporaryDir dir;
-    Write(dir.filePath("game.kif"), std::string(KifuFileSize, '\0'));
-    Write(dir.filePath("bad.rif"), "<database>\n<games><game id=\"1\"><move>h8</game>");
-    Write(dir.filePath("bad.lib"), "not a library");
+    WriteFile(dir.filePath("game.kif"), std::string(KifuFileSize, '\0'));
+    WriteFile(dir.filePath("bad.rif"), "<database>\n<games><game id=\"1\"><move>h8</game>");
+    WriteFile(dir.filePath("bad.lib"), "not a library");
     struct Case {
         QString path;
         const char* expected;

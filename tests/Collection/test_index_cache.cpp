@@ -8,18 +8,11 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "../fixtures/QtFiles.h"
 #include "Board/Coordinates.h"
 #include "Collection/Sources/IndexCache.h"
 
 namespace {
-
-void Write(const QString& path, const std::string& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 void SetModified(const QString& path, const QDateTime& time)
 {
@@ -64,7 +57,7 @@ TEST(IndexCache, ReusesTheSavedIndexOnlyWhileTheCollectionIsUnchanged)
     QTemporaryDir dir;
     const QString rif = dir.filePath("games.rif");
     const std::string cache = dir.filePath("cache").toStdString();
-    Write(rif, Database("1"));
+    WriteFile(rif, Database("1"));
     const QDateTime time = QDateTime::fromSecsSinceEpoch(1700000000);
     SetModified(rif, time);
 
@@ -84,7 +77,7 @@ TEST(IndexCache, ReusesTheSavedIndexOnlyWhileTheCollectionIsUnchanged)
     EXPECT_EQ(again.collection.players[again.collection.games[0].black].name, "Ann Black");
 
     // Another result: the same size and the same time, other bytes.
-    Write(rif, Database("0"));
+    WriteFile(rif, Database("0"));
     SetModified(rif, time);
     IndexedCollection changed;
     ASSERT_TRUE(OpenIndexedCollection(rif.toStdString(), cache, changed).ok);
@@ -113,7 +106,7 @@ TEST(IndexCache, AFolderIsChangedByAFileAddedOrRemoved)
     QTemporaryDir dir;
     const QString folder = dir.filePath("records");
     const std::string cache = dir.filePath("cache").toStdString();
-    Write(folder + "/one.txt", "h8 i9 j8 k10\n");
+    WriteFile(folder + "/one.txt", "h8 i9 j8 k10\n");
     auto open = [&](std::size_t games, bool fromCache) {
         IndexedCollection opened;
         ASSERT_TRUE(OpenIndexedCollection(folder.toStdString(), cache, opened).ok);
@@ -122,11 +115,11 @@ TEST(IndexCache, AFolderIsChangedByAFileAddedOrRemoved)
     };
     open(1, false);
     open(1, true);
-    Write(folder + "/sub/two.txt", "h8 i9 j8 l11\n");
+    WriteFile(folder + "/sub/two.txt", "h8 i9 j8 l11\n");
     open(2, false);
     open(2, true);
     // A file no folder reads changes nothing.
-    Write(folder + "/notes.md", "h8\n");
+    WriteFile(folder + "/notes.md", "h8\n");
     open(2, true);
     ASSERT_TRUE(QFile::remove(folder + "/one.txt"));
     open(1, false);
@@ -136,8 +129,8 @@ TEST(IndexCache, NothingIsSavedForARefusedCollectionOrWithoutACacheFolder)
 {
     QTemporaryDir dir;
     const std::string cache = dir.filePath("cache").toStdString();
-    Write(dir.filePath("bad.rif"), "<database><games>");
-    Write(dir.filePath("game.kif"), std::string(668, '\0'));
+    WriteFile(dir.filePath("bad.rif"), "<database><games>");
+    WriteFile(dir.filePath("game.kif"), std::string(668, '\0'));
     for (const char* name : {"bad.rif", "game.kif", "missing.rif"}) {
         IndexedCollection opened;
         EXPECT_FALSE(OpenIndexedCollection(dir.filePath(name).toStdString(), cache, opened).ok);
@@ -145,7 +138,7 @@ TEST(IndexCache, NothingIsSavedForARefusedCollectionOrWithoutACacheFolder)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("cache")));
 
     // Cancelled while indexing.
-    Write(dir.filePath("good.rif"), Database("1"));
+    WriteFile(dir.filePath("good.rif"), Database("1"));
     auto stop = [](std::uint64_t, std::uint64_t) { return false; };
     IndexedCollection cancelled;
     EXPECT_EQ(

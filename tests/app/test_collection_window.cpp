@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "../fixtures/QtFiles.h"
 #include "../forms/test_main_window_fixture.h"
 #include "Board/Coordinates.h"
 #include "CollectionWindow/CollectionWindow.h"
@@ -19,13 +20,6 @@
 #include "main/State.h"
 
 namespace {
-
-void Write(const QString& path, const std::string& text)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), static_cast<qint64>(text.size()));
-}
 
 const char* const Database =
     "<?xml version=\"1.0\"?>\n<database version=\"1\">\n"
@@ -83,7 +77,7 @@ TEST_F(CollectionWindowTest, TheMenuComesAfterTheWindowsOwn)
 
 TEST_F(CollectionWindowTest, ListsSortsFiltersAndEntersAGame)
 {
-    Write(dir.filePath("games.rif"), Database);
+    WriteFile(dir.filePath("games.rif"), Database);
     CollectionWindow w(window.get());
     ASSERT_TRUE(w.Open(dir.filePath("games.rif"), true)) << w.LastError().toStdString();
     EXPECT_EQ(Column(w, 0), (QStringList{"5", "6", "7"}));
@@ -118,7 +112,7 @@ TEST_F(CollectionWindowTest, ListsSortsFiltersAndEntersAGame)
     EXPECT_TRUE(window->PanelTaikyokuData->isVisible());
 
     // A refused file says where it stopped and keeps the list.
-    Write(dir.filePath("broken.rif"), "<database>\n<games><game>");
+    WriteFile(dir.filePath("broken.rif"), "<database>\n<games><game>");
     EXPECT_FALSE(w.Open(dir.filePath("broken.rif"), true));
     EXPECT_NE(w.LastError().indexOf("not well-formed XML at line 2"), -1)
         << w.LastError().toStdString();
@@ -128,12 +122,12 @@ TEST_F(CollectionWindowTest, ListsSortsFiltersAndEntersAGame)
 // 花月 on the board: game 5 reaches it as it stands, game 8 mirrored left to right.
 TEST_F(CollectionWindowTest, SearchesTheBoardPlaysANextMoveAndOpensAGameThere)
 {
-    Write(dir.filePath("games.rif"),
-          "<?xml version=\"1.0\"?>\n<database version=\"1\">\n<games>\n"
-          "<game id=\"5\" bresult=\"1\"><move>h8 h9 i9 j10</move></game>\n"
-          "<game id=\"6\" bresult=\"0\"><move>h8 i9 j8</move></game>\n"
-          "<game id=\"8\" bresult=\"0.5\"><move>h8 h9 g9 e10 a1</move></game>\n"
-          "</games></database>\n");
+    WriteFile(dir.filePath("games.rif"),
+              "<?xml version=\"1.0\"?>\n<database version=\"1\">\n<games>\n"
+              "<game id=\"5\" bresult=\"1\"><move>h8 h9 i9 j10</move></game>\n"
+              "<game id=\"6\" bresult=\"0\"><move>h8 i9 j8</move></game>\n"
+              "<game id=\"8\" bresult=\"0.5\"><move>h8 h9 g9 e10 a1</move></game>\n"
+              "</games></database>\n");
     CollectionWindow w(window.get());
     ASSERT_TRUE(w.Open(dir.filePath("games.rif"), true)) << w.LastError().toStdString();
     ASSERT_TRUE(EnterGameText("h8 h9 i9").entered);
@@ -167,12 +161,12 @@ TEST_F(CollectionWindowTest, SearchesTheBoardPlaysANextMoveAndOpensAGameThere)
 // the board is searched at once.
 TEST_F(CollectionWindowTest, MarksTheNextMovesOnTheBoardAndFollowsIt)
 {
-    Write(dir.filePath("games.rif"),
-          "<?xml version=\"1.0\"?>\n<database version=\"1\">\n<games>\n"
-          "<game id=\"1\" bresult=\"1\"><move>h8 h9 i9 j10 a1</move></game>\n"
-          "<game id=\"2\" bresult=\"0\"><move>h8 h9 i9 j10</move></game>\n"
-          "<game id=\"3\" bresult=\"0\"><move>h8 h9 i9 g7</move></game>\n"
-          "</games></database>\n");
+    WriteFile(dir.filePath("games.rif"),
+              "<?xml version=\"1.0\"?>\n<database version=\"1\">\n<games>\n"
+              "<game id=\"1\" bresult=\"1\"><move>h8 h9 i9 j10 a1</move></game>\n"
+              "<game id=\"2\" bresult=\"0\"><move>h8 h9 i9 j10</move></game>\n"
+              "<game id=\"3\" bresult=\"0\"><move>h8 h9 i9 g7</move></game>\n"
+              "</games></database>\n");
     CollectionWindow w(window.get());
     ASSERT_TRUE(w.Open(dir.filePath("games.rif"), true)) << w.LastError().toStdString();
     w.show();

@@ -10,22 +10,10 @@
 #include <string>
 #include <unistd.h>
 
+#include "../fixtures/QtFiles.h"
 #include "ProgramRun.h"
 
 namespace {
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray Game()
 {
@@ -40,7 +28,7 @@ TEST(ConvertCommand, ConvertsThroughEveryRecordFormatAndBack)
 {
     QTemporaryDir dir;
     const QDir d(dir.path());
-    Write(d.filePath("a.kif"), Game());
+    WriteFile(d.filePath("a.kif"), Game());
     for (const char* via : {"sgf", "lib", "txt", "psq", "pos"}) {
         SCOPED_TRACE(via);
         const QString middle = d.filePath(QString("b.") + via);
@@ -48,7 +36,7 @@ TEST(ConvertCommand, ConvertsThroughEveryRecordFormatAndBack)
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         run = RunKorvane({"--convert", d.filePath("back.kif"), middle});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
-        EXPECT_EQ(Read(d.filePath("back.kif")), Game());
+        EXPECT_EQ(ReadFile(d.filePath("back.kif")), Game());
     }
     const ProgramRun lib =
         RunKorvane({"--convert", d.filePath("c.lib"), "--code-page", "GBK", d.filePath("b.sgf")});
@@ -59,7 +47,7 @@ TEST(ConvertCommand, PrintsTheCurrentLineAsMoves)
 {
     QTemporaryDir dir;
     const QString kif = QDir(dir.path()).filePath("a.kif");
-    Write(kif, Game());
+    WriteFile(kif, Game());
     const ProgramRun run = RunKorvane({"--print-moves", kif});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "h8 i8 i7 g9 f10\n");
@@ -69,9 +57,9 @@ TEST(ConvertCommand, ADamagedInputIsRefusedAndNothingIsWritten)
 {
     QTemporaryDir dir;
     const QDir d(dir.path());
-    Write(d.filePath("bad.txt"), "h8 h8");
-    Write(d.filePath("short.kif"), QByteArray(100, '\0'));
-    Write(d.filePath("bad.lib"), "\xFFRenLib\xFF\x03\x04");
+    WriteFile(d.filePath("bad.txt"), "h8 h8");
+    WriteFile(d.filePath("short.kif"), QByteArray(100, '\0'));
+    WriteFile(d.filePath("bad.lib"), "\xFFRenLib\xFF\x03\x04");
     for (const char* input : {"bad.txt", "short.kif", "bad.lib", "missing.sgf"}) {
         SCOPED_TRACE(input);
         const ProgramRun run = RunKorvane({"--convert", d.filePath("out.sgf"), d.filePath(input)});

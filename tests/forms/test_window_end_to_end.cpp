@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "../fixtures/QtFiles.h"
 #include "drawing/Pictures.h"
 #include "forms/BoardCoordinates.h"
 #include "forms/EngineAnalysis.h"
@@ -135,19 +136,6 @@ std::string EnabledButtons(TFomKifu& window)
         enabled += window.NavigationButton(button)->isEnabled() ? '1' : '0';
     }
     return enabled;
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 void PutInt(QByteArray& bytes, int offset, int value)

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "../fixtures/QtFiles.h"
 #include "app/CommandLine.h"
 #include "app/OpenAtStart.h"
 #include "forms/ImageBox.h"
@@ -68,12 +69,6 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         return path;
-    }
-
-    static QByteArray ReadAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static QString Corpus(const char* name)
@@ -300,7 +295,7 @@ TEST_F(WindowInput, AFileGivenOrDroppedOpensAsFromTheMenu)
         {"full record", Corpus("kif/ok-full-150.kif"), &TFomKifu::MnuOpen},
         {"position", Corpus("dat/ok-corners.dat"), &TFomKifu::MnuHaisekiOpen},
         // Without its extension a record is known by its size.
-        {"record without extension", File("game", ReadAll(Corpus("kif/ok-cp932-names.kif"))),
+        {"record without extension", File("game", ReadFile(Corpus("kif/ok-cp932-names.kif"))),
          &TFomKifu::MnuOpen},
         {"damaged record", Corpus("kif/bad-opening-27.kif"), &TFomKifu::MnuOpen},
         {"short position", Corpus("dat/short-119.dat"), &TFomKifu::MnuHaisekiOpen},
