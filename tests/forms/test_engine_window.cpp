@@ -132,6 +132,7 @@ protected:
     long EnginePid() const
     {
         const QRegularExpression pid(QStringLiteral("MESSAGE pid (\\d+)"));
+        Analysis().ShowLog();
         const QRegularExpressionMatch match = pid.match(Analysis().Log()->toPlainText());
         return match.hasMatch() ? match.captured(1).toLong() : 0;
     }
@@ -280,6 +281,12 @@ TEST_F(EngineWindowTest, AnalysisMarksTheBestMoveAndShowsTheSearchThenGoesWithou
     EXPECT_FALSE(window->LabelKentou->isVisible());
     EXPECT_EQ(Analysis().MarkedMove(), 0);
     EXPECT_TRUE(Take() == before) << "unticked, the board is as it was";
+
+    // The log shows both sides of the talk, from the start, once it is asked for.
+    window->MnuEngineLog->trigger();
+    const QStringList log = Analysis().Log()->toPlainText().split('\n');
+    for (const char* line : {"> START 15", "< OK", "> INFO rule 4", "> BOARD", "< 7,7"})
+        EXPECT_TRUE(log.contains(line)) << line;
 }
 
 TEST_F(EngineWindowTest, EveryChangeOfThePositionStopsTheOldSearchAndStartsANewOne)
