@@ -325,6 +325,7 @@ TEST_F(EngineWindowTest, PlacedStonesAndOpenedPositionsAreAnalysedToo)
     window->MnuSetIsi->trigger();
     Press(8, 8); // a black stone placed on h8
     ASSERT_TRUE(WaitPanel("最善手：h9")) << Panel().toStdString();
+    EXPECT_TRUE(Panel().contains("手番：白")) << "the side the editor would propose";
     window->Dialogs.ask = [](QuestionKind, const std::string&) { return Answer::Ok; };
     window->MnuClear->trigger();
     ASSERT_TRUE(WaitPanel("最善手：h8")) << Panel().toStdString();
