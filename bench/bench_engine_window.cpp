@@ -1,6 +1,7 @@
 // The real main window analysing with an engine (the scripted fake, or the engine named by
 // KORVANE_TEST_ENGINE): Korvane's own processor time for one analysed position (the old
-// search stopped, the board sent, the answer's lines read and shown), and the longest wait
+// search stopped, the board sent, the answer's lines read and shown) beside the same moves
+// with no engine, and the longest wait
 // of a 1 ms timer while the engine analyses for 10 s and a move is entered or taken back
 // every 100 ms. The engine's own time runs in its own process and is not counted.
 #include <benchmark/benchmark.h>
@@ -90,7 +91,28 @@ void BM_AnalysedPosition(benchmark::State& state)
     state.SetItemsProcessed(2 * state.iterations());
 }
 // Process CPU time: this process only, the engine's process apart.
-BENCHMARK(BM_AnalysedPosition)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_AnalysedPosition)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime()
+    ->Iterations(20); // a real engine takes its whole time for each
+
+// The yardstick: the same move and take-back, the window painting them, with no engine and
+// waits of about the same length. Korvane's cost of analysing is the difference.
+void BM_PositionWithoutEngine(benchmark::State& state)
+{
+    const auto opened = OpenWindow();
+    for (auto _ : state) {
+        Press(8, 8);
+        QTest::qWait(25);
+        BitBack1Click();
+        QTest::qWait(25);
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(BM_PositionWithoutEngine)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime()
+    ->Iterations(20);
 
 void BM_LongestWaitWhileAnalysing(benchmark::State& state)
 {

@@ -12,12 +12,15 @@
 #include "forms/FomKifu.h"
 #include "forms/ImageBox.h"
 #include "main/EnginePosition.h"
+#include "main/Geometry.h"
 #include "main/State.h"
 
 namespace {
 
 // The log keeps the newest lines; an engine left analysing for hours prints many.
 constexpr int LogLines = 5000;
+// The panel is rewritten at most this often while a search reports.
+constexpr int PanelPaceMs = 50;
 
 bool SamePosition(const engine::Position& a, const engine::Position& b)
 {
@@ -89,6 +92,10 @@ EngineAnalysis::EngineAnalysis(TFomKifu& window) : QObject(&window), window_(win
         if (analysing_)
             SearchCurrentPosition();
     });
+
+    panelDue_.setSingleShot(true);
+    panelDue_.setInterval(PanelPaceMs);
+    connect(&panelDue_, &QTimer::timeout, this, [this] { ShowPanel(QStringLiteral("思考中")); });
 
     log_ = new QPlainTextEdit(&window);
     log_->setObjectName(QStringLiteral("EngineLog"));
@@ -183,6 +190,7 @@ void EngineAnalysis::SetAnalysing(bool on)
 
 void EngineAnalysis::SearchCurrentPosition()
 {
+    panelDue_.stop();
     asked_ = CurrentEnginePosition();
     last_ = engine::Analysis();
     Mark(0);
@@ -215,6 +223,7 @@ void EngineAnalysis::AskMove()
     if (!EnsureStarted())
         return;
     restart_.stop();
+    panelDue_.stop();
     askingMove_ = true;
     asked_ = position;
     Mark(0);
@@ -225,6 +234,10 @@ void EngineAnalysis::AskMove()
 
 void EngineAnalysis::ShowLog()
 {
+    if (!unshownLog_.isEmpty()) {
+        log_->appendPlainText(unshownLog_.join('\n'));
+        unshownLog_.clear();
+    }
     log_->show();
     log_->raise();
     log_->activateWindow();
@@ -252,7 +265,13 @@ void EngineAnalysis::OnAnalysis(const engine::Analysis& analysis)
         return;
     last_ = analysis;
     Mark(analysis.bestMove);
-    ShowPanel(analysis.finished ? QStringLiteral("思考終了") : QStringLiteral("思考中"));
+    if (analysis.finished) {
+        panelDue_.stop();
+        ShowPanel(QStringLiteral("思考終了"));
+    } else if (!panelDue_.isActive()) {
+        // An engine may report many times a second; the panel follows at its own pace.
+        panelDue_.start();
+    }
 }
 
 void EngineAnalysis::OnMove(CellIndex cell)
@@ -293,7 +312,15 @@ void EngineAnalysis::OnFault(engine::Fault fault, const QString& detail)
 
 void EngineAnalysis::OnLine(const QString& line, bool fromEngine)
 {
-    log_->appendPlainText((fromEngine ? QStringLiteral("< ") : QStringLiteral("> ")) + line);
+    const QString text = (fromEngine ? QStringLiteral("< ") : QStringLiteral("> ")) + line;
+    if (log_->isVisible()) {
+        log_->appendPlainText(text);
+        return;
+    }
+    // Laid out only once someone looks: a hidden log costs a list entry a line.
+    unshownLog_.push_back(text);
+    if (unshownLog_.size() > LogLines)
+        unshownLog_.pop_front();
 }
 
 void EngineAnalysis::ShowPanel(const QString& state)
@@ -315,17 +342,25 @@ void EngineAnalysis::ShowPanel(const QString& state)
     text += row(QStringLiteral("速度"), QString::fromStdString(report.speed));
     text += row(QStringLiteral("読み筋"), Points(last_.mainLine));
     text += state;
-    window_.LabelKentou->setText(text);
-    window_.LabelKentou->show();
-    window_.LabelKentou->raise();
+    QLabel* panel = window_.LabelKentou;
+    if (panel->text() != text)
+        panel->setText(text);
+    if (panel->isHidden()) {
+        panel->show();
+        panel->raise();
+    }
 }
 
 void EngineAnalysis::Mark(CellIndex cell)
 {
     if (cell == marked_)
         return;
+    // Only the cells the mark leaves and takes are painted again.
+    for (CellIndex changed : {marked_, cell})
+        if (changed != 0)
+            window_.ImgBan->update(ViewCellX(CellColumn(changed)), ViewCellY(CellRow(changed)),
+                                   ViewCell, ViewCell);
     marked_ = cell;
-    window_.ImgBan->update();
 }
 
 void EngineAnalysis::Tick(bool on)

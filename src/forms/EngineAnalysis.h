@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include "Board/Cell.h"
@@ -42,6 +43,7 @@ public:
     bool AskingMove() const { return askingMove_; }
     // The cell marked on the board; 0 when none.
     CellIndex MarkedMove() const { return marked_; }
+    // The log, with every line so far once it has been shown.
     QPlainTextEdit* Log() const { return log_; }
     const engine::EngineProcess& Process() const { return process_; }
 
@@ -70,6 +72,8 @@ private:
     engine::Position asked_; // the position the engine is thinking about
     engine::Analysis last_;
     CellIndex marked_ = 0;
-    QTimer restart_; // one new search for all the changes of one turn of the event loop
+    QTimer restart_;  // one new search for all the changes of one turn of the event loop
+    QTimer panelDue_; // the panel's next rewrite while a search reports
     QPlainTextEdit* log_ = nullptr;
+    QStringList unshownLog_; // lines that came while the log was hidden
 };

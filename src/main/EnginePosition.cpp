@@ -17,6 +17,10 @@ engine::Position CurrentEnginePosition()
     position.played.assign(MoveList,
                            MoveList + std::min<int>(std::max(MoveCount, 0), MoveListSize));
     position.sideToMove = SideToMove == CellWhite ? CellWhite : CellBlack;
+    // While stones are placed no side is to move; the engine gets the side the editor will
+    // propose when stone placement ends.
+    if (EditMode == ModeStonePlacement)
+        position.sideToMove = BlackStoneTotal > WhiteStoneTotal ? CellWhite : CellBlack;
     return position;
 }
 

@@ -132,6 +132,7 @@ protected:
     long EnginePid() const
     {
         const QRegularExpression pid(QStringLiteral("MESSAGE pid (\\d+)"));
+        Analysis().ShowLog();
         const QRegularExpressionMatch match = pid.match(Analysis().Log()->toPlainText());
         return match.hasMatch() ? match.captured(1).toLong() : 0;
     }
@@ -280,6 +281,12 @@ TEST_F(EngineWindowTest, AnalysisMarksTheBestMoveAndShowsTheSearchThenGoesWithou
     EXPECT_FALSE(window->LabelKentou->isVisible());
     EXPECT_EQ(Analysis().MarkedMove(), 0);
     EXPECT_TRUE(Take() == before) << "unticked, the board is as it was";
+
+    // The log shows both sides of the talk, from the start, once it is asked for.
+    window->MnuEngineLog->trigger();
+    const QStringList log = Analysis().Log()->toPlainText().split('\n');
+    for (const char* line : {"> START 15", "< OK", "> INFO rule 4", "> BOARD", "< 7,7"})
+        EXPECT_TRUE(log.contains(line)) << line;
 }
 
 TEST_F(EngineWindowTest, EveryChangeOfThePositionStopsTheOldSearchAndStartsANewOne)
@@ -318,6 +325,7 @@ TEST_F(EngineWindowTest, PlacedStonesAndOpenedPositionsAreAnalysedToo)
     window->MnuSetIsi->trigger();
     Press(8, 8); // a black stone placed on h8
     ASSERT_TRUE(WaitPanel("最善手：h9")) << Panel().toStdString();
+    EXPECT_TRUE(Panel().contains("手番：白")) << "the side the editor would propose";
     window->Dialogs.ask = [](QuestionKind, const std::string&) { return Answer::Ok; };
     window->MnuClear->trigger();
     ASSERT_TRUE(WaitPanel("最善手：h8")) << Panel().toStdString();
