@@ -16,31 +16,48 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Every run of five board cells along a line: a four is made on one of them or not at all.
-const std::vector<std::array<CellIndex, 5>>& Windows()
-{
-    static const std::vector<std::array<CellIndex, 5>> windows = [] {
-        std::vector<std::array<CellIndex, 5>> all;
+// Every run of five board cells along a line (a four is made on one of them or not at all),
+// and for each cell the runs that hold it; made by the compiler.
+constexpr int WindowCount = 2 * 15 * 11 + 2 * 11 * 11;
+constexpr int WindowsPerCell = 20;
+
+struct WindowTable {
+    CellIndex cells[WindowCount][5] = {};
+    std::int16_t through[CellTableSize][WindowsPerCell] = {}; // -1 ends the list
+    constexpr WindowTable()
+    {
+        for (auto& list : through)
+            for (auto& w : list)
+                w = -1;
+        int count = 0;
         for (CellIndex start = 17; start <= 255; ++start) {
             if (!IsBoardCell(start))
                 continue;
             for (int step : LineSteps) {
-                std::array<CellIndex, 5> window{};
                 bool onBoard = true;
-                for (int k = 0; k < 5 && onBoard; ++k) {
-                    window[k] = start + k * step;
-                    onBoard = window[k] <= 255 && IsBoardCell(window[k]);
-                }
                 // A step of 15 leaves the board at column 1 and comes back at column 15
                 // of the next row only through column 0, which is off the board.
-                if (onBoard)
-                    all.push_back(window);
+                for (int k = 0; k < 5 && onBoard; ++k) {
+                    const CellIndex cell = start + k * step;
+                    onBoard = cell <= 255 && IsBoardCell(cell);
+                }
+                if (!onBoard)
+                    continue;
+                for (int k = 0; k < 5; ++k) {
+                    const CellIndex cell = start + k * step;
+                    cells[count][k] = cell;
+                    int slot = 0;
+                    while (through[cell][slot] != -1)
+                        ++slot;
+                    through[cell][slot] = static_cast<std::int16_t>(count);
+                }
+                ++count;
             }
         }
-        return all;
-    }();
-    return windows;
-}
+    }
+};
+
+constexpr WindowTable TheWindows;
 
 // Random keys of the stones, for recognising a position met again; made by the compiler.
 struct Keys {
@@ -123,23 +140,105 @@ private:
     std::uint32_t generation_;
 };
 
-// One trial stone on the search's position, kept in the position's key.
+// The search's position with what makes the search fast kept up to date as stones come and
+// go: the position's key, the stones of each colour in every run of five, and the runs where
+// the attacker has three stones and the defender none (the only places a four can be made).
+class SearchBoard {
+public:
+    SearchBoard(const std::int32_t* board, Colour attacker)
+        : position_(board), attacker_(CellOf(attacker) - 1)
+    {
+        for (auto& s : slot_)
+            s = -1;
+        for (CellIndex cell = 0; cell < CellTableSize; ++cell)
+            if (position_[cell] == CellBlack || position_[cell] == CellWhite)
+                Count(cell, position_[cell], +1);
+    }
+
+    Position& position() { return position_; }
+    std::uint64_t key() const { return key_; }
+
+    void Put(CellIndex cell, Colour colour)
+    {
+        position_.Cells()[cell] = static_cast<std::uint8_t>(CellOf(colour));
+        Count(cell, CellOf(colour), +1);
+    }
+    void Take(CellIndex cell, Colour colour)
+    {
+        position_.Cells()[cell] = CellEmpty;
+        Count(cell, CellOf(colour), -1);
+    }
+
+    // The empty cells of the runs where the attacker may make a four, in CellIndex order.
+    int FourMoves(CellIndex (&moves)[CellTableSize]) const
+    {
+        std::uint64_t seen[4] = {};
+        for (int i = 0; i < threeCount_; ++i)
+            for (CellIndex cell : TheWindows.cells[threes_[i]])
+                if (position_[cell] == CellEmpty)
+                    seen[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+        int count = 0;
+        for (int word = 0; word < 4; ++word)
+            for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1)
+                moves[count++] = word * 64 + __builtin_ctzll(bits);
+        return count;
+    }
+
+private:
+    bool IsThree(int window) const
+    {
+        return stones_[attacker_][window] == 3 && stones_[1 - attacker_][window] == 0;
+    }
+
+    void Count(CellIndex cell, int colour, int change)
+    {
+        key_ ^= TheKeys().key[colour][cell];
+        for (std::int16_t window : TheWindows.through[cell]) {
+            if (window < 0)
+                break;
+            const bool before = IsThree(window);
+            stones_[colour - 1][window] =
+                static_cast<std::uint8_t>(stones_[colour - 1][window] + change);
+            const bool after = IsThree(window);
+            if (before == after)
+                continue;
+            if (after) {
+                slot_[window] = static_cast<std::int16_t>(threeCount_);
+                threes_[threeCount_++] = static_cast<std::int16_t>(window);
+            } else {
+                const std::int16_t last = threes_[--threeCount_];
+                threes_[slot_[window]] = last;
+                slot_[last] = slot_[window];
+                slot_[window] = -1;
+            }
+        }
+    }
+
+    Position position_;
+    int attacker_; // 0 black, 1 white
+    std::uint64_t key_ = 0;
+    std::uint8_t stones_[2][WindowCount] = {};
+    std::int16_t threes_[WindowCount] = {};
+    std::int16_t slot_[WindowCount];
+    int threeCount_ = 0;
+};
+
+// One trial stone on the search's board, for as long as the scope lives.
 class SearchStone {
 public:
-    SearchStone(Position& position, std::uint64_t& key, CellIndex cell, Colour colour)
-        : stone_(position.Cells(), cell, colour), key_(key),
-          change_(TheKeys().key[CellOf(colour)][cell])
+    SearchStone(SearchBoard& board, CellIndex cell, Colour colour)
+        : board_(board), cell_(cell), colour_(colour)
     {
-        key_ ^= change_;
+        board_.Put(cell, colour);
     }
-    ~SearchStone() { key_ ^= change_; }
+    ~SearchStone() { board_.Take(cell_, colour_); }
     SearchStone(const SearchStone&) = delete;
     SearchStone& operator=(const SearchStone&) = delete;
 
 private:
-    PositionStone stone_;
-    std::uint64_t& key_;
-    std::uint64_t change_;
+    SearchBoard& board_;
+    CellIndex cell_;
+    Colour colour_;
 };
 
 // The five points of `colour` through its stone on `cell`, in the four lines.
@@ -155,6 +254,23 @@ int FivePointsThrough(const Position& position, CellIndex cell, Colour colour, C
     return count;
 }
 
+// Whether the stone of `colour` on `cell` stands in a five; if not, its five points are put
+// in `out` and counted in `count`, as FivePointsThrough does.
+bool FiveOrFivePoints(const Position& position, CellIndex cell, Colour colour, CellIndex (&out)[8],
+                      int& count)
+{
+    count = 0;
+    for (int step : LineSteps) {
+        const ShapeInfo info = ShapeAt(position, cell, step, colour);
+        if (info.shape == LineShape::Five)
+            return true;
+        for (int q = -4; q <= 4; ++q)
+            if ((info.fivePoints & (1u << (q + 4))) && count < 8)
+                out[count++] = PointAlong(cell, step, q);
+    }
+    return false;
+}
+
 // Whether the stone of `colour` on `cell` stands in a five.
 bool StandsInFive(const Position& position, CellIndex cell, Colour colour)
 {
@@ -167,14 +283,11 @@ bool StandsInFive(const Position& position, CellIndex cell, Colour colour)
 class Chase {
 public:
     Chase(const std::int32_t* board, Colour attacker, const ChaseLimits& limits)
-        : position_(board), attacker_(attacker), defender_(Opponent(attacker)), limits_(limits),
-          start_(Clock::now()),
+        : board_(board, attacker), position_(board_.position()), attacker_(attacker),
+          defender_(Opponent(attacker)), limits_(limits), start_(Clock::now()),
           nextReport_(start_ + std::chrono::milliseconds(limits.reportEveryMs)),
           deadline_(start_ + std::chrono::milliseconds(limits.timeLimitMs))
     {
-        for (CellIndex cell = 0; cell < CellTableSize; ++cell)
-            if (position_[cell] == CellBlack || position_[cell] == CellWhite)
-                key_ ^= TheKeys().key[position_[cell]][cell];
     }
 
     ChaseResult Run()
@@ -223,28 +336,6 @@ private:
         return points;
     }
 
-    // The cells where the attacker may make a four, in CellIndex order.
-    void FourMoves(std::vector<CellIndex>& moves)
-    {
-        bool seen[CellTableSize] = {};
-        for (const auto& window : Windows()) {
-            int own = 0;
-            int empty = 0;
-            for (CellIndex cell : window) {
-                const int value = position_[cell];
-                own += value == CellOf(attacker_);
-                empty += value == CellEmpty;
-            }
-            if (own == 3 && empty == 2)
-                for (CellIndex cell : window)
-                    if (position_[cell] == CellEmpty)
-                        seen[cell] = true;
-        }
-        for (CellIndex cell = 17; cell <= 255; ++cell)
-            if (seen[cell])
-                moves.push_back(cell);
-    }
-
     bool OutOfTime()
     {
         if (stopped_ != ChaseOutcome::NotFound)
@@ -268,7 +359,7 @@ private:
     {
         if (OutOfTime())
             return false;
-        const int known = failed_.Depth(key_);
+        const int known = failed_.Depth(board_.key());
         if (known >= fours) {
             if (known != FailedTable::AnyDepth)
                 deeperHelps_ = true;
@@ -281,22 +372,24 @@ private:
         const bool bounded = deeperHelps_;
         deeperHelps_ = deeperHelpedBefore || bounded;
         if (!won && stopped_ == ChaseOutcome::NotFound)
-            failed_.Store(key_, bounded ? fours : FailedTable::AnyDepth);
+            failed_.Store(board_.key(), bounded ? fours : FailedTable::AnyDepth);
         return won;
     }
 
     bool TryFours(int fours, CellIndex mustBlock)
     {
-        std::vector<CellIndex> moves;
+        CellIndex moves[CellTableSize];
+        int moveCount = 1;
         if (mustBlock != 0)
-            moves.push_back(mustBlock);
+            moves[0] = mustBlock;
         else
-            FourMoves(moves);
-        for (CellIndex move : moves) {
+            moveCount = board_.FourMoves(moves);
+        for (int m = 0; m < moveCount; ++m) {
+            const CellIndex move = moves[m];
             CellIndex points[8];
             int count = 0;
             {
-                SearchStone trial(position_, key_, move, attacker_);
+                PositionStone trial(position_.Cells(), move, attacker_);
                 count = FivePointsThrough(position_, move, attacker_, points);
             }
             if (count == 0)
@@ -309,7 +402,7 @@ private:
             }
             if (attacker_ == Colour::Black && JudgeBlack(position_, move) != ForbiddenKind::None)
                 continue;
-            SearchStone attack(position_, key_, move, attacker_);
+            SearchStone attack(board_, move, attacker_);
             const CellIndex block = points[0];
             // Two five points cannot both be stopped; one that black may not take neither.
             if (count >= 2 || (defender_ == Colour::Black &&
@@ -321,11 +414,11 @@ private:
                 deeperHelps_ = true;
                 continue;
             }
-            SearchStone defence(position_, key_, block, defender_);
-            if (StandsInFive(position_, block, defender_))
-                continue; // the defence makes a five: the chase fails here
+            SearchStone defence(board_, block, defender_);
             CellIndex counter[8];
-            const int counters = FivePointsThrough(position_, block, defender_, counter);
+            int counters = 0;
+            if (FiveOrFivePoints(position_, block, defender_, counter, counters))
+                continue; // the defence makes a five: the chase fails here
             if (counters >= 2)
                 continue; // the defence makes fours the attacker cannot all stop
             if (Attack(fours - 1, counters == 1 ? counter[0] : 0)) {
@@ -339,14 +432,14 @@ private:
         return false;
     }
 
-    Position position_;
+    SearchBoard board_;
+    Position& position_;
     Colour attacker_;
     Colour defender_;
     ChaseLimits limits_;
     Clock::time_point start_;
     Clock::time_point nextReport_;
     Clock::time_point deadline_;
-    std::uint64_t key_ = 0;
     std::uint64_t nodes_ = 0;
     ChaseOutcome stopped_ = ChaseOutcome::NotFound;
     bool deeperHelps_ = false;
