@@ -19,21 +19,23 @@ using Clock = std::chrono::steady_clock;
 // Every run of five board cells along a line (a four is made on one of them or not at all),
 // and for each cell the runs that hold it; made by the compiler.
 constexpr int WindowCount = 2 * 15 * 11 + 2 * 11 * 11;
-constexpr int WindowsPerCell = 20;
 
 struct WindowTable {
     CellIndex cells[WindowCount][5] = {};
-    std::int16_t through[CellTableSize][WindowsPerCell] = {}; // -1 ends the list
+    // The runs through a cell, line by line (as LineSteps): those of line d are
+    // through[cell][lineEnd[cell][d - 1]] up to through[cell][lineEnd[cell][d]].
+    std::int16_t through[CellTableSize][4 * 5] = {};
+    std::uint8_t lineEnd[CellTableSize][LineDirections] = {};
     constexpr WindowTable()
     {
-        for (auto& list : through)
-            for (auto& w : list)
-                w = -1;
+        std::int16_t byLine[CellTableSize][LineDirections][5] = {};
+        std::uint8_t inLine[CellTableSize][LineDirections] = {};
         int count = 0;
         for (CellIndex start = 17; start <= 255; ++start) {
             if (!IsBoardCell(start))
                 continue;
-            for (int step : LineSteps) {
+            for (int d = 0; d < LineDirections; ++d) {
+                const int step = LineSteps[d];
                 bool onBoard = true;
                 // A step of 15 leaves the board at column 1 and comes back at column 15
                 // of the next row only through column 0, which is off the board.
@@ -46,12 +48,17 @@ struct WindowTable {
                 for (int k = 0; k < 5; ++k) {
                     const CellIndex cell = start + k * step;
                     cells[count][k] = cell;
-                    int slot = 0;
-                    while (through[cell][slot] != -1)
-                        ++slot;
-                    through[cell][slot] = static_cast<std::int16_t>(count);
+                    byLine[cell][d][inLine[cell][d]++] = static_cast<std::int16_t>(count);
                 }
                 ++count;
+            }
+        }
+        for (int cell = 0; cell < CellTableSize; ++cell) {
+            int end = 0;
+            for (int d = 0; d < LineDirections; ++d) {
+                for (int k = 0; k < inLine[cell][d]; ++k)
+                    through[cell][end++] = byLine[cell][d][k];
+                lineEnd[cell][d] = static_cast<std::uint8_t>(end);
             }
         }
     }
@@ -141,15 +148,14 @@ private:
 };
 
 // The search's position with what makes the search fast kept up to date as stones come and
-// go: the position's key, the stones of each colour in every run of five, and the runs where
-// the attacker has three stones and the defender none (the only places a four can be made).
+// go: the position's key, and for every run of five the stones in it, as one byte: the
+// attacker's count plus eight times the defender's. A run holding 3 is where the attacker
+// can make a four, and a four is made nowhere else.
 class SearchBoard {
 public:
     SearchBoard(const std::int32_t* board, Colour attacker)
-        : position_(board), attacker_(CellOf(attacker) - 1)
+        : position_(board), attacker_(CellOf(attacker))
     {
-        for (auto& s : slot_)
-            s = -1;
         for (CellIndex cell = 0; cell < CellTableSize; ++cell)
             if (position_[cell] == CellBlack || position_[cell] == CellWhite)
                 Count(cell, position_[cell], +1);
@@ -173,10 +179,19 @@ public:
     int FourMoves(CellIndex (&moves)[CellTableSize]) const
     {
         std::uint64_t seen[4] = {};
-        for (int i = 0; i < threeCount_; ++i)
-            for (CellIndex cell : TheWindows.cells[threes_[i]])
-                if (position_[cell] == CellEmpty)
-                    seen[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+        constexpr std::uint64_t Ones = 0x0101010101010101ull;
+        for (int word = 0; word < PaddedCount / 8; ++word) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, runs_ + word * 8, 8);
+            bytes ^= 3 * Ones; // a zero byte where a run holds 3
+            std::uint64_t zeros = (bytes - Ones) & ~bytes & (0x80 * Ones);
+            for (; zeros != 0; zeros &= zeros - 1) {
+                const int window = word * 8 + __builtin_ctzll(zeros) / 8;
+                for (CellIndex cell : TheWindows.cells[window])
+                    if (position_[cell] == CellEmpty)
+                        seen[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+            }
+        }
         int count = 0;
         for (int word = 0; word < 4; ++word)
             for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1)
@@ -184,43 +199,100 @@ public:
         return count;
     }
 
-private:
-    bool IsThree(int window) const
+    // The stone of `colour` on `cell`, read from the runs through it: whether it stands in a
+    // five; if not, its five points in `out`, in line order, and their number in `count`.
+    // The same as the line shapes say, without reading the lines.
+    bool FiveOrFivePoints(CellIndex cell, Colour colour, CellIndex (&out)[8], int& count) const
     {
-        return stones_[attacker_][window] == 3 && stones_[1 - attacker_][window] == 0;
+        const int c = CellOf(colour);
+        // A run holding four or five of the colour and none of the other.
+        const int four = c == attacker_ ? 4 : 32;
+        const int five = c == attacker_ ? 5 : 40;
+        const std::int16_t* through = TheWindows.through[cell];
+        count = 0;
+        for (int d = 0, i = 0; d < LineDirections; ++d) {
+            const int first = count;
+            for (; i < TheWindows.lineEnd[cell][d]; ++i) {
+                const int window = through[i];
+                const int code = runs_[window];
+                if ((code != four && code != five) || !Exact(window, c))
+                    continue;
+                if (code == five)
+                    return true;
+                CellIndex point = 0;
+                for (CellIndex at : TheWindows.cells[window])
+                    if (position_[at] == CellEmpty)
+                        point = at;
+                bool seen = false;
+                for (int k = first; k < count; ++k)
+                    seen = seen || out[k] == point;
+                if (!seen && count < 8)
+                    out[count++] = point;
+            }
+            // In line order, as the shapes give them.
+            for (int k = first + 1; k < count; ++k)
+                for (int j = k; j > first && out[j] < out[j - 1]; --j)
+                    std::swap(out[j], out[j - 1]);
+        }
+        return false;
     }
 
-    void Count(CellIndex cell, int colour, int change)
+    // Whether a black stone on `cell` (placed or not) is surely allowed: no line through it
+    // other than one holds three black stones in a run free of white, that one has at most
+    // one five point, and no run is all black (a five or an overline). Every forbidden shape
+    // needs more.
+    bool SurelyAllowed(CellIndex cell) const
+    {
+        const int added = position_[cell] == CellEmpty;
+        const bool blackAttacks = attacker_ == CellBlack;
+        const std::int16_t* through = TheWindows.through[cell];
+        int busyLines = 0;
+        int fivePoints = 0;
+        for (int d = 0, i = 0; d < LineDirections; ++d) {
+            bool busy = false;
+            for (; i < TheWindows.lineEnd[cell][d]; ++i) {
+                const int code = runs_[through[i]];
+                const int white = blackAttacks ? code >> 3 : code & 7;
+                const int black = (blackAttacks ? code & 7 : code >> 3) + added;
+                if (white != 0 || black < 3)
+                    continue;
+                if (black == 5)
+                    return false;
+                busy = true;
+                fivePoints += black == 4;
+            }
+            busyLines += busy;
+        }
+        return busyLines <= 1 && fivePoints <= 1;
+    }
+
+private:
+    static constexpr int PaddedCount = (WindowCount + 7) / 8 * 8;
+
+    void Count(CellIndex cell, int colour, int sign)
     {
         key_ ^= TheKeys().key[colour][cell];
-        for (std::int16_t window : TheWindows.through[cell]) {
-            if (window < 0)
-                break;
-            const bool before = IsThree(window);
-            stones_[colour - 1][window] =
-                static_cast<std::uint8_t>(stones_[colour - 1][window] + change);
-            const bool after = IsThree(window);
-            if (before == after)
-                continue;
-            if (after) {
-                slot_[window] = static_cast<std::int16_t>(threeCount_);
-                threes_[threeCount_++] = static_cast<std::int16_t>(window);
-            } else {
-                const std::int16_t last = threes_[--threeCount_];
-                threes_[slot_[window]] = last;
-                slot_[last] = slot_[window];
-                slot_[window] = -1;
-            }
-        }
+        const int change = sign * (colour == attacker_ ? 1 : 8);
+        const std::int16_t* through = TheWindows.through[cell];
+        for (int i = 0; i < TheWindows.lineEnd[cell][LineDirections - 1]; ++i)
+            runs_[through[i]] = static_cast<std::uint8_t>(runs_[through[i]] + change);
+    }
+
+    // For black, whether the cells just outside a run hold no black stone, so that the run
+    // filled is exactly five.
+    bool Exact(int window, int colour) const
+    {
+        if (colour != CellBlack)
+            return true;
+        const CellIndex* cells = TheWindows.cells[window];
+        const int step = cells[1] - cells[0];
+        return position_[cells[0] - step] != CellBlack && position_[cells[4] + step] != CellBlack;
     }
 
     Position position_;
-    int attacker_; // 0 black, 1 white
+    int attacker_;
     std::uint64_t key_ = 0;
-    std::uint8_t stones_[2][WindowCount] = {};
-    std::int16_t threes_[WindowCount] = {};
-    std::int16_t slot_[WindowCount];
-    int threeCount_ = 0;
+    std::uint8_t runs_[PaddedCount] = {}; // the padding stays 0
 };
 
 // One trial stone on the search's board, for as long as the scope lives.
@@ -240,36 +312,6 @@ private:
     CellIndex cell_;
     Colour colour_;
 };
-
-// The five points of `colour` through its stone on `cell`, in the four lines.
-int FivePointsThrough(const Position& position, CellIndex cell, Colour colour, CellIndex (&out)[8])
-{
-    int count = 0;
-    for (int step : LineSteps) {
-        const unsigned points = ShapeAt(position, cell, step, colour).fivePoints;
-        for (int q = -4; q <= 4; ++q)
-            if ((points & (1u << (q + 4))) && count < 8)
-                out[count++] = PointAlong(cell, step, q);
-    }
-    return count;
-}
-
-// Whether the stone of `colour` on `cell` stands in a five; if not, its five points are put
-// in `out` and counted in `count`, as FivePointsThrough does.
-bool FiveOrFivePoints(const Position& position, CellIndex cell, Colour colour, CellIndex (&out)[8],
-                      int& count)
-{
-    count = 0;
-    for (int step : LineSteps) {
-        const ShapeInfo info = ShapeAt(position, cell, step, colour);
-        if (info.shape == LineShape::Five)
-            return true;
-        for (int q = -4; q <= 4; ++q)
-            if ((info.fivePoints & (1u << (q + 4))) && count < 8)
-                out[count++] = PointAlong(cell, step, q);
-    }
-    return false;
-}
 
 // Whether the stone of `colour` on `cell` stands in a five.
 bool StandsInFive(const Position& position, CellIndex cell, Colour colour)
@@ -386,11 +428,12 @@ private:
             moveCount = board_.FourMoves(moves);
         for (int m = 0; m < moveCount; ++m) {
             const CellIndex move = moves[m];
+            SearchStone attack(board_, move, attacker_);
             CellIndex points[8];
             int count = 0;
-            {
-                PositionStone trial(position_.Cells(), move, attacker_);
-                count = FivePointsThrough(position_, move, attacker_, points);
+            if (board_.FiveOrFivePoints(move, attacker_, points, count)) {
+                line_.push_back(move); // never met: the attacker has no five point here
+                return true;
             }
             if (count == 0)
                 continue;
@@ -400,12 +443,12 @@ private:
                 deeperHelps_ = true;
                 continue;
             }
-            if (attacker_ == Colour::Black && JudgeBlack(position_, move) != ForbiddenKind::None)
+            if (attacker_ == Colour::Black && !board_.SurelyAllowed(move) &&
+                JudgeBlack(position_, move) != ForbiddenKind::None)
                 continue;
-            SearchStone attack(board_, move, attacker_);
             const CellIndex block = points[0];
             // Two five points cannot both be stopped; one that black may not take neither.
-            if (count >= 2 || (defender_ == Colour::Black &&
+            if (count >= 2 || (defender_ == Colour::Black && !board_.SurelyAllowed(block) &&
                                JudgeBlack(position_, block) != ForbiddenKind::None)) {
                 line_.push_back(move);
                 return true;
@@ -417,7 +460,7 @@ private:
             SearchStone defence(board_, block, defender_);
             CellIndex counter[8];
             int counters = 0;
-            if (FiveOrFivePoints(position_, block, defender_, counter, counters))
+            if (board_.FiveOrFivePoints(block, defender_, counter, counters))
                 continue; // the defence makes a five: the chase fails here
             if (counters >= 2)
                 continue; // the defence makes fours the attacker cannot all stop
