@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "Renju/Forbidden.h"
-#include "Renju/LineShapes.h"
 #include "Renju/Renju.h"
 
 namespace renju {
@@ -178,61 +177,59 @@ public:
     // The empty cells of the runs where the attacker may make a four, in CellIndex order.
     int FourMoves(CellIndex (&moves)[CellTableSize]) const
     {
-        std::uint64_t seen[4] = {};
-        constexpr std::uint64_t Ones = 0x0101010101010101ull;
-        for (int word = 0; word < PaddedCount / 8; ++word) {
-            std::uint64_t bytes;
-            std::memcpy(&bytes, runs_ + word * 8, 8);
-            bytes ^= 3 * Ones; // a zero byte where a run holds 3
-            std::uint64_t zeros = (bytes - Ones) & ~bytes & (0x80 * Ones);
-            for (; zeros != 0; zeros &= zeros - 1) {
-                const int window = word * 8 + __builtin_ctzll(zeros) / 8;
-                for (CellIndex cell : TheWindows.cells[window])
-                    if (position_[cell] == CellEmpty)
-                        seen[cell >> 6] |= std::uint64_t{1} << (cell & 63);
-            }
-        }
-        int count = 0;
-        for (int word = 0; word < 4; ++word)
-            for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1)
-                moves[count++] = word * 64 + __builtin_ctzll(bits);
-        return count;
+        CellSet seen;
+        ForRunsHolding(3, [&](int window) {
+            for (CellIndex cell : TheWindows.cells[window])
+                if (position_[cell] == CellEmpty)
+                    seen.Add(cell);
+        });
+        return seen.List(moves);
     }
 
-    // The stone of `colour` on `cell`, read from the runs through it: whether it stands in a
-    // five; if not, its five points in `out`, in line order, and their number in `count`.
-    // The same as the line shapes say, without reading the lines.
+    // Every empty cell where `colour` makes a five (black: exactly five), in CellIndex order.
+    int FivePoints(Colour colour, CellIndex (&points)[CellTableSize]) const
+    {
+        const int c = CellOf(colour);
+        CellSet seen;
+        ForRunsHolding(c == attacker_ ? 4 : 32, [&](int window) {
+            if (Exact(window, c))
+                for (CellIndex cell : TheWindows.cells[window])
+                    if (position_[cell] == CellEmpty)
+                        seen.Add(cell);
+        });
+        return seen.List(points);
+    }
+
+    // A stone of `colour` on `cell` (placed or not), read from the runs through it: whether it
+    // stands in a five; if not, its five points in `out` and their number in `count`. The
+    // same as the line shapes say, without reading the lines.
     bool FiveOrFivePoints(CellIndex cell, Colour colour, CellIndex (&out)[8], int& count) const
     {
         const int c = CellOf(colour);
-        // A run holding four or five of the colour and none of the other.
-        const int four = c == attacker_ ? 4 : 32;
-        const int five = c == attacker_ ? 5 : 40;
+        const int unit = c == attacker_ ? 1 : 8;
+        // A run holding four or five of the colour, with the stone, and none of the other.
+        const int placed = position_[cell] != CellEmpty;
+        const int four = (3 + placed) * unit;
+        const int five = four + unit;
         const std::int16_t* through = TheWindows.through[cell];
         count = 0;
-        for (int d = 0, i = 0; d < LineDirections; ++d) {
-            const int first = count;
-            for (; i < TheWindows.lineEnd[cell][d]; ++i) {
-                const int window = through[i];
-                const int code = runs_[window];
-                if ((code != four && code != five) || !Exact(window, c))
-                    continue;
-                if (code == five)
-                    return true;
-                CellIndex point = 0;
-                for (CellIndex at : TheWindows.cells[window])
-                    if (position_[at] == CellEmpty)
-                        point = at;
-                bool seen = false;
-                for (int k = first; k < count; ++k)
-                    seen = seen || out[k] == point;
-                if (!seen && count < 8)
-                    out[count++] = point;
-            }
-            // In line order, as the shapes give them.
-            for (int k = first + 1; k < count; ++k)
-                for (int j = k; j > first && out[j] < out[j - 1]; --j)
-                    std::swap(out[j], out[j - 1]);
+        for (int i = 0; i < TheWindows.lineEnd[cell][LineDirections - 1]; ++i) {
+            const int window = through[i];
+            const int code = runs_[window];
+            if ((code != four && code != five) || !Exact(window, c))
+                continue;
+            if (code == five)
+                return true;
+            CellIndex point = 0;
+            for (CellIndex at : TheWindows.cells[window])
+                if (at != cell && position_[at] == CellEmpty)
+                    point = at;
+            // Two runs of one line may share their five point.
+            bool seen = false;
+            for (int k = 0; k < count; ++k)
+                seen = seen || out[k] == point;
+            if (!seen && count < 8)
+                out[count++] = point;
         }
         return false;
     }
@@ -268,6 +265,35 @@ public:
 
 private:
     static constexpr int PaddedCount = (WindowCount + 7) / 8 * 8;
+
+    struct CellSet {
+        std::uint64_t bits[4] = {};
+        void Add(CellIndex cell) { bits[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
+        int List(CellIndex (&cells)[CellTableSize]) const
+        {
+            int count = 0;
+            for (int word = 0; word < 4; ++word)
+                for (std::uint64_t rest = bits[word]; rest != 0; rest &= rest - 1)
+                    cells[count++] = word * 64 + __builtin_ctzll(rest);
+            return count;
+        }
+    };
+
+    // Calls `visit` with every run whose byte is `code`, eight runs at a time. The bytes are
+    // below 128, so adding 127 to each sets its top bit unless it was zero, with no carry
+    // into the next.
+    template <typename Visit> void ForRunsHolding(int code, Visit visit) const
+    {
+        constexpr std::uint64_t Ones = 0x0101010101010101ull;
+        for (int word = 0; word < PaddedCount / 8; ++word) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, runs_ + word * 8, 8);
+            bytes ^= static_cast<std::uint64_t>(code) * Ones;
+            std::uint64_t zeros = ~((bytes + 0x7F * Ones) | bytes) & (0x80 * Ones);
+            for (; zeros != 0; zeros &= zeros - 1)
+                visit(word * 8 + __builtin_ctzll(zeros) / 8);
+        }
+    }
 
     void Count(CellIndex cell, int colour, int sign)
     {
@@ -313,15 +339,6 @@ private:
     Colour colour_;
 };
 
-// Whether the stone of `colour` on `cell` stands in a five.
-bool StandsInFive(const Position& position, CellIndex cell, Colour colour)
-{
-    for (int step : LineSteps)
-        if (ShapeAt(position, cell, step, colour).shape == LineShape::Five)
-            return true;
-    return false;
-}
-
 class Chase {
 public:
     Chase(const std::int32_t* board, Colour attacker, const ChaseLimits& limits)
@@ -335,16 +352,16 @@ public:
     ChaseResult Run()
     {
         ChaseResult result;
-        const std::vector<CellIndex> fives = FivePointsOf(attacker_);
-        if (!fives.empty()) {
+        CellIndex points[CellTableSize];
+        if (board_.FivePoints(attacker_, points) > 0) {
             result.outcome = ChaseOutcome::Found;
-            result.moves.push_back(fives.front());
+            result.moves.push_back(points[0]);
             return result;
         }
-        const std::vector<CellIndex> threats = FivePointsOf(defender_);
-        if (threats.size() >= 2)
+        const int threats = board_.FivePoints(defender_, points);
+        if (threats >= 2)
             return result;
-        const CellIndex mustBlock = threats.empty() ? 0 : threats.front();
+        const CellIndex mustBlock = threats == 0 ? 0 : points[0];
         for (int depth = 1; depth <= limits_.maxFours; ++depth) {
             line_.clear();
             if (Attack(depth, mustBlock)) {
@@ -364,20 +381,6 @@ public:
     }
 
 private:
-    // Every empty cell where `colour` makes a five (black: exactly five).
-    std::vector<CellIndex> FivePointsOf(Colour colour)
-    {
-        std::vector<CellIndex> points;
-        for (CellIndex cell = 0; cell < CellTableSize; ++cell) {
-            if (position_[cell] != CellEmpty)
-                continue;
-            PositionStone stone(position_.Cells(), cell, colour);
-            if (StandsInFive(position_, cell, colour))
-                points.push_back(cell);
-        }
-        return points;
-    }
-
     bool OutOfTime()
     {
         if (stopped_ != ChaseOutcome::NotFound)
@@ -428,7 +431,6 @@ private:
             moveCount = board_.FourMoves(moves);
         for (int m = 0; m < moveCount; ++m) {
             const CellIndex move = moves[m];
-            SearchStone attack(board_, move, attacker_);
             CellIndex points[8];
             int count = 0;
             if (board_.FiveOrFivePoints(move, attacker_, points, count)) {
@@ -446,6 +448,7 @@ private:
             if (attacker_ == Colour::Black && !board_.SurelyAllowed(move) &&
                 JudgeBlack(position_, move) != ForbiddenKind::None)
                 continue;
+            SearchStone attack(board_, move, attacker_);
             const CellIndex block = points[0];
             // Two five points cannot both be stopped; one that black may not take neither.
             if (count >= 2 || (defender_ == Colour::Black && !board_.SurelyAllowed(block) &&
