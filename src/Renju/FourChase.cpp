@@ -16,48 +16,38 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Every run of five board cells along a line (a four is made on one of them or not at all),
-// and for each cell the runs that hold it; made by the compiler.
+// numbered line after line and along each line, so that the runs through a cell in one line
+// are neighbours: first[cell][d] and the next count[cell][d] - 1. Made by the compiler.
 constexpr int WindowCount = 2 * 15 * 11 + 2 * 11 * 11;
 
 struct WindowTable {
     CellIndex cells[WindowCount][5] = {};
-    // The runs through a cell, line by line (as LineSteps): those of line d are
-    // through[cell][lineEnd[cell][d - 1]] up to through[cell][lineEnd[cell][d]].
-    std::int16_t through[CellTableSize][4 * 5] = {};
-    std::uint8_t lineEnd[CellTableSize][LineDirections] = {};
+    std::int16_t first[CellTableSize][LineDirections] = {};
+    std::uint8_t count[CellTableSize][LineDirections] = {};
     constexpr WindowTable()
     {
-        std::int16_t byLine[CellTableSize][LineDirections][5] = {};
-        std::uint8_t inLine[CellTableSize][LineDirections] = {};
-        int count = 0;
-        for (CellIndex start = 17; start <= 255; ++start) {
-            if (!IsBoardCell(start))
-                continue;
-            for (int d = 0; d < LineDirections; ++d) {
-                const int step = LineSteps[d];
-                bool onBoard = true;
-                // A step of 15 leaves the board at column 1 and comes back at column 15
-                // of the next row only through column 0, which is off the board.
-                for (int k = 0; k < 5 && onBoard; ++k) {
-                    const CellIndex cell = start + k * step;
-                    onBoard = cell <= 255 && IsBoardCell(cell);
-                }
-                if (!onBoard)
+        int windows = 0;
+        for (int d = 0; d < LineDirections; ++d) {
+            const int step = LineSteps[d];
+            // A line starts where the cell before it is off the board; a step of 15 leaves
+            // the board at column 1 and comes back at column 15 only through column 0.
+            for (CellIndex start = 17; start <= 255; ++start) {
+                if (!IsBoardCell(start) || IsBoardCell(start - step))
                     continue;
-                for (int k = 0; k < 5; ++k) {
-                    const CellIndex cell = start + k * step;
-                    cells[count][k] = cell;
-                    byLine[cell][d][inLine[cell][d]++] = static_cast<std::int16_t>(count);
+                CellIndex line[BoardLines] = {};
+                int length = 0;
+                for (CellIndex cell = start; IsBoardCell(cell); cell += step)
+                    line[length++] = cell;
+                const int base = windows;
+                for (int k = 0; k + 5 <= length; ++k, ++windows)
+                    for (int j = 0; j < 5; ++j)
+                        cells[windows][j] = line[k + j];
+                for (int k = 0; k < length && length >= 5; ++k) {
+                    const int from = k < 4 ? 0 : k - 4;
+                    const int to = k < length - 5 ? k : length - 5;
+                    first[line[k]][d] = static_cast<std::int16_t>(base + from);
+                    count[line[k]][d] = static_cast<std::uint8_t>(to - from + 1);
                 }
-                ++count;
-            }
-        }
-        for (int cell = 0; cell < CellTableSize; ++cell) {
-            int end = 0;
-            for (int d = 0; d < LineDirections; ++d) {
-                for (int k = 0; k < inLine[cell][d]; ++k)
-                    through[cell][end++] = byLine[cell][d][k];
-                lineEnd[cell][d] = static_cast<std::uint8_t>(end);
             }
         }
     }
@@ -146,6 +136,15 @@ private:
     std::uint32_t generation_;
 };
 
+// The runs' bytes are read and changed eight at a time. Every byte stays below 128, so adding
+// 127 to each sets its top bit unless it was zero, with no carry into the next.
+constexpr std::uint64_t Ones = 0x0101010101010101ull;
+constexpr std::uint64_t Bytes[6] = {0, 0x1, 0x101, 0x10101, 0x1010101, 0x101010101}; // the first n
+constexpr std::uint64_t ZeroBytes(std::uint64_t bytes)
+{
+    return ~((bytes + 0x7F * Ones) | bytes) & 0x80 * Ones;
+}
+
 // The search's position with what makes the search fast kept up to date as stones come and
 // go: the position's key, and for every run of five the stones in it, as one byte: the
 // attacker's count plus eight times the defender's. A run holding 3 is where the attacker
@@ -206,30 +205,35 @@ public:
     bool FiveOrFivePoints(CellIndex cell, Colour colour, CellIndex (&out)[8], int& count) const
     {
         const int c = CellOf(colour);
-        const int unit = c == attacker_ ? 1 : 8;
+        const std::uint64_t unit = c == attacker_ ? 1 : 8;
         // A run holding four or five of the colour, with the stone, and none of the other.
-        const int placed = position_[cell] != CellEmpty;
-        const int four = (3 + placed) * unit;
+        const std::uint64_t placed = position_[cell] != CellEmpty;
+        const std::uint64_t four = (3 + placed) * unit;
         const int five = four + unit;
-        const std::int16_t* through = TheWindows.through[cell];
         count = 0;
-        for (int i = 0; i < TheWindows.lineEnd[cell][LineDirections - 1]; ++i) {
-            const int window = through[i];
-            const int code = runs_[window];
-            if ((code != four && code != five) || !Exact(window, c))
-                continue;
-            if (code == five)
-                return true;
-            CellIndex point = 0;
-            for (CellIndex at : TheWindows.cells[window])
-                if (at != cell && position_[at] == CellEmpty)
-                    point = at;
-            // Two runs of one line may share their five point.
-            bool seen = false;
-            for (int k = 0; k < count; ++k)
-                seen = seen || out[k] == point;
-            if (!seen && count < 8)
-                out[count++] = point;
+        for (int d = 0; d < LineDirections; ++d) {
+            const int from = TheWindows.first[cell][d];
+            std::uint64_t bytes;
+            std::memcpy(&bytes, runs_ + from, 8);
+            std::uint64_t hits = (ZeroBytes(bytes ^ four * Ones) | ZeroBytes(bytes ^ five * Ones)) &
+                                 0x80 * Bytes[TheWindows.count[cell][d]];
+            for (; hits != 0; hits &= hits - 1) {
+                const int window = from + __builtin_ctzll(hits) / 8;
+                if (!Exact(window, c))
+                    continue;
+                if (runs_[window] == five)
+                    return true;
+                CellIndex point = 0;
+                for (CellIndex at : TheWindows.cells[window])
+                    if (at != cell && position_[at] == CellEmpty)
+                        point = at;
+                // Two runs of one line may share their five point.
+                bool seen = false;
+                for (int k = 0; k < count; ++k)
+                    seen = seen || out[k] == point;
+                if (!seen && count < 8)
+                    out[count++] = point;
+            }
         }
         return false;
     }
@@ -242,13 +246,13 @@ public:
     {
         const int added = position_[cell] == CellEmpty;
         const bool blackAttacks = attacker_ == CellBlack;
-        const std::int16_t* through = TheWindows.through[cell];
         int busyLines = 0;
         int fivePoints = 0;
-        for (int d = 0, i = 0; d < LineDirections; ++d) {
+        for (int d = 0; d < LineDirections; ++d) {
             bool busy = false;
-            for (; i < TheWindows.lineEnd[cell][d]; ++i) {
-                const int code = runs_[through[i]];
+            const int from = TheWindows.first[cell][d];
+            for (int window = from; window < from + TheWindows.count[cell][d]; ++window) {
+                const int code = runs_[window];
                 const int white = blackAttacks ? code >> 3 : code & 7;
                 const int black = (blackAttacks ? code & 7 : code >> 3) + added;
                 if (white != 0 || black < 3)
@@ -279,17 +283,13 @@ private:
         }
     };
 
-    // Calls `visit` with every run whose byte is `code`, eight runs at a time. The bytes are
-    // below 128, so adding 127 to each sets its top bit unless it was zero, with no carry
-    // into the next.
+    // Calls `visit` with every run whose byte is `code`, eight runs at a time.
     template <typename Visit> void ForRunsHolding(int code, Visit visit) const
     {
-        constexpr std::uint64_t Ones = 0x0101010101010101ull;
         for (int word = 0; word < PaddedCount / 8; ++word) {
             std::uint64_t bytes;
             std::memcpy(&bytes, runs_ + word * 8, 8);
-            bytes ^= static_cast<std::uint64_t>(code) * Ones;
-            std::uint64_t zeros = ~((bytes + 0x7F * Ones) | bytes) & (0x80 * Ones);
+            std::uint64_t zeros = ZeroBytes(bytes ^ static_cast<std::uint64_t>(code) * Ones);
             for (; zeros != 0; zeros &= zeros - 1)
                 visit(word * 8 + __builtin_ctzll(zeros) / 8);
         }
@@ -298,10 +298,17 @@ private:
     void Count(CellIndex cell, int colour, int sign)
     {
         key_ ^= TheKeys().key[colour][cell];
-        const int change = sign * (colour == attacker_ ? 1 : 8);
-        const std::int16_t* through = TheWindows.through[cell];
-        for (int i = 0; i < TheWindows.lineEnd[cell][LineDirections - 1]; ++i)
-            runs_[through[i]] = static_cast<std::uint8_t>(runs_[through[i]] + change);
+        // The runs of a line through the cell are up to five neighbouring bytes, changed at
+        // once; no byte passes 0 or 127, so none carries or borrows from the next.
+        const std::uint64_t unit = colour == attacker_ ? 1 : 8;
+        for (int d = 0; d < LineDirections; ++d) {
+            std::uint8_t* at = runs_ + TheWindows.first[cell][d];
+            std::uint64_t bytes;
+            std::memcpy(&bytes, at, 8);
+            const std::uint64_t change = unit * Bytes[TheWindows.count[cell][d]];
+            bytes = sign > 0 ? bytes + change : bytes - change;
+            std::memcpy(at, &bytes, 8);
+        }
     }
 
     // For black, whether the cells just outside a run hold no black stone, so that the run
@@ -318,7 +325,7 @@ private:
     Position position_;
     int attacker_;
     std::uint64_t key_ = 0;
-    std::uint8_t runs_[PaddedCount] = {}; // the padding stays 0
+    std::uint8_t runs_[PaddedCount + 8] = {}; // the padding stays 0
 };
 
 // One trial stone on the search's board, for as long as the scope lives.
