@@ -169,25 +169,22 @@ public:
     // needs more.
     bool SurelyAllowed(CellIndex cell) const
     {
-        const int added = position_[cell] == CellEmpty;
-        const bool blackAttacks = attacker_ == CellBlack;
+        const std::uint64_t added = position_[cell] == CellEmpty;
+        const std::uint64_t black = attacker_ == CellBlack ? 1 : 8; // one black stone's share
+        const std::uint64_t whiteBits = (black == 1 ? 0xF8 : 0x07) * Ones;
         int busyLines = 0;
         int fivePoints = 0;
         for (int d = 0; d < LineDirections; ++d) {
-            bool busy = false;
-            const int from = TheWindows.first[cell][d];
-            for (int window = from; window < from + TheWindows.count[cell][d]; ++window) {
-                const int code = runs_[window];
-                const int white = blackAttacks ? code >> 3 : code & 7;
-                const int black = (blackAttacks ? code & 7 : code >> 3) + added;
-                if (white != 0 || black < 3)
-                    continue;
-                if (black == 5)
-                    return false;
-                busy = true;
-                fivePoints += black == 4;
-            }
-            busyLines += busy;
+            std::uint64_t bytes;
+            std::memcpy(&bytes, runs_ + TheWindows.first[cell][d], 8);
+            const std::uint64_t free =
+                ZeroBytes(bytes & whiteBits) & 0x80 * Bytes[TheWindows.count[cell][d]];
+            if (ZeroBytes(bytes ^ (5 - added) * black * Ones) & free)
+                return false;
+            // Adding 128 - t sets a byte's top bit where it holds t or more.
+            busyLines += ((bytes + (0x80 - (3 - added) * black) * Ones) & free) != 0;
+            const std::uint64_t fours = ZeroBytes(bytes ^ (4 - added) * black * Ones) & free;
+            fivePoints += fours == 0 ? 0 : (fours & (fours - 1)) == 0 ? 1 : 2;
         }
         return busyLines <= 1 && fivePoints <= 1;
     }
