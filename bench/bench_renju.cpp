@@ -718,6 +718,7 @@ void Summary(const char* name, const std::vector<Search>& searches)
 {
     std::vector<double> times;
     int found = 0;
+    std::string fours;
     for (const Search& search : searches) {
         double best = 1e30;
         renju::ChaseResult result;
@@ -729,12 +730,16 @@ void Summary(const char* name, const std::vector<Search>& searches)
                                       std::chrono::steady_clock::now() - start)
                                       .count());
         }
-        found += result.outcome == renju::ChaseOutcome::Found;
+        if (result.outcome == renju::ChaseOutcome::Found) {
+            ++found;
+            fours += " " + std::to_string((result.moves.size() + 1) / 2);
+        }
         times.push_back(best);
     }
     std::sort(times.begin(), times.end());
-    std::printf("korvane %s: %zu, found %d, median %.3f ms, slowest %.3f ms (best of 5 each)\n",
-                name, searches.size(), found, times[times.size() / 2], times.back());
+    std::printf("korvane %s: %zu, found %d, median %.3f ms, slowest %.3f ms (best of 5 each); "
+                "fours%s\n",
+                name, searches.size(), found, times[times.size() / 2], times.back(), fours.c_str());
 
     const char* quintet = std::getenv("QUINTET_DIR");
     if (quintet == nullptr) {
