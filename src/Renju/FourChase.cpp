@@ -19,7 +19,9 @@ using Clock = std::chrono::steady_clock;
 // Positions already known not to win within a number of fours; a position that failed
 // without meeting the depth bound fails at every depth. The entries live as long as the
 // thread and are reused by every search on it: a search only starts a new generation, so
-// it neither allocates nor clears them (the zero pages are touched only where used).
+// it neither allocates nor clears them (the zero pages are touched only where used). An
+// entry is one word, so that a search touches few pages: the key's top 40 bits, the
+// generation and the depth (a depth above 254 is kept as 254, which claims less).
 class FailedTable {
 public:
     static constexpr int AnyDepth = 1 << 30;
@@ -28,38 +30,38 @@ public:
     // The depth stored for `key`, 0 if none.
     int Depth(std::uint64_t key) const
     {
-        const Entry& e = entries_.at(key);
-        return e.key == key && e.generation == generation_ ? e.depth : 0;
+        const std::uint64_t e = entries_.at(key);
+        if ((e ^ key) >> 24 != 0 || (e >> 8 & 0xFFFF) != generation_)
+            return 0;
+        const int depth = static_cast<int>(e & 0xFF);
+        return depth == AnyDepthByte ? AnyDepth : depth;
     }
     void Store(std::uint64_t key, int depth)
     {
-        Entry& e = entries_.at(key);
-        if (e.generation != generation_ || e.key != key || e.depth < depth)
-            e = {key, depth, generation_};
+        if (Depth(key) >= depth)
+            return;
+        const std::uint64_t byte = depth == AnyDepth ? AnyDepthByte : depth < 254 ? depth : 254;
+        entries_.at(key) = (key >> 24 << 24) | std::uint64_t{generation_} << 8 | byte;
     }
 
 private:
-    struct Entry {
-        std::uint64_t key;
-        std::int32_t depth;
-        std::uint32_t generation;
-    };
+    static constexpr int AnyDepthByte = 255;
     static constexpr std::size_t Size = 1u << 16;
     struct Entries {
-        Entries() : entry(static_cast<Entry*>(std::calloc(Size, sizeof(Entry)))) {}
+        Entries() : entry(static_cast<std::uint64_t*>(std::calloc(Size, sizeof(std::uint64_t)))) {}
         ~Entries() { std::free(entry); }
         Entries(const Entries&) = delete;
         Entries& operator=(const Entries&) = delete;
-        Entry& at(std::uint64_t key) const { return entry[key & (Size - 1)]; }
+        std::uint64_t& at(std::uint64_t key) const { return entry[key & (Size - 1)]; }
         std::uint32_t NextGeneration()
         {
-            if (++generation == 0) { // after four thousand million searches: start afresh
-                std::memset(entry, 0, Size * sizeof(Entry));
+            if (++generation > 0xFFFF) { // after 65,535 searches: start afresh
+                std::memset(entry, 0, Size * sizeof(std::uint64_t));
                 generation = 1;
             }
             return generation;
         }
-        Entry* entry;
+        std::uint64_t* entry;
         std::uint32_t generation = 0;
     };
     static Entries& Storage()
