@@ -432,6 +432,21 @@ TEST(FourChase, KeepsToItsLimits)
               ChaseOutcome::NotFound);
 }
 
+// What one search learns is not taken for another's: a search for white that finds nothing
+// here, then the 65,535 searches after which the table of failed positions comes round to the
+// same generation, and black still finds its chase.
+TEST(FourChase, NoSearchInheritsAnothersFailures)
+{
+    const Table table = TableOf(kBlackFourThree);
+    const renju::ChaseResult black = renju::FindFourChase(table.data(), CellBlack);
+    ASSERT_EQ(black.outcome, ChaseOutcome::Found);
+    EXPECT_EQ(renju::FindFourChase(table.data(), CellWhite).outcome, ChaseOutcome::NotFound);
+    const Table empty = EmptyTable();
+    for (int search = 1; search < 65535; ++search)
+        renju::FindFourChase(empty.data(), CellBlack);
+    EXPECT_EQ(renju::FindFourChase(table.data(), CellBlack).moves, black.moves);
+}
+
 TEST(FourChase, BoardIsLeftAlone)
 {
     const Table table = TableOf(kDefenceFourAnswered);
