@@ -13,18 +13,14 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "BenchMain.h"
 #include "BoardState.h"
+#include "SpawnQuietly.h"
 #include "drawing/DiagramFormats.h"
 #include "main/Diagram.h"
 #include "main/State.h"
-
-extern char** environ;
 
 namespace {
 
@@ -105,35 +101,10 @@ void BM_ExportDir1000Svg(benchmark::State& state)
         WriteRecord(path, WalkedGame(30 + i % 121, static_cast<std::uint32_t>(i + 1)));
         arguments.push_back(path);
     }
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string entry = *e;
-        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
-            entry.rfind("WAYLAND_DISPLAY=", 0) != 0)
-            env.push_back(entry);
-    }
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-
     for (auto _ : state) {
         std::filesystem::remove_all(dir / "out");
-        posix_spawn_file_actions_t quiet;
-        posix_spawn_file_actions_init(&quiet);
-        posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
         const auto start = std::chrono::steady_clock::now();
-        pid_t pid = 0;
-        int status = 0;
-        const bool ran =
-            posix_spawn(&pid, KORVANE_PATH, &quiet, nullptr, argv.data(), envp.data()) == 0 &&
-            waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        posix_spawn_file_actions_destroy(&quiet);
-        if (!ran) {
+        if (!SpawnQuietly(KORVANE_PATH, arguments)) {
             state.SkipWithError("the export did not end cleanly");
             break;
         }

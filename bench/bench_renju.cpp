@@ -6,10 +6,11 @@
 //
 // Then the hard problems: positions whose shortest chase takes 9 to 14 fours, taken from quiet
 // random games at the first move where the side to move had a chase. Every call starts from the
-// board, set-up included, as one --vcf does; the summary prints their median and slowest. The
-// empty board's set-up and a batch of 1,000 positions follow. With QUINTET_DIR naming a folder
-// where @renju-note/quintet is installed, bench/quintet_vcf.js times that solver on the same
-// problems in the same run.
+// board, set-up included, as one --vcf does; the summary prints their median and slowest, and
+// the same for the mid-game positions. The empty board's set-up and a batch of 1,000 positions
+// follow, in process and as one `korvane --vcf auto` over 1,000 files. With QUINTET_DIR naming
+// a folder where @renju-note/quintet is installed, bench/quintet_vcf.js times that solver on
+// the same searches in the same run.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -24,6 +26,7 @@
 
 #include "NaiveFive.h"
 #include "Renju/Renju.h"
+#include "SpawnQuietly.h"
 
 namespace {
 
@@ -627,7 +630,7 @@ BENCHMARK(BM_EmptyBoardSetUp)->Unit(benchmark::kMicrosecond);
 
 // A folder of 1,000 problems as one --forbidden and one --vcf auto would check them: every
 // point judged and a chase searched for the side to move.
-void BM_Batch1000(benchmark::State& state)
+const std::vector<Table>& Batch()
 {
     static const std::vector<Table> batch = [] {
         std::vector<Table> all;
@@ -636,8 +639,13 @@ void BM_Batch1000(benchmark::State& state)
                                       : Positions()[i % PositionCount]);
         return all;
     }();
+    return batch;
+}
+
+void BM_Batch1000(benchmark::State& state)
+{
     for (auto _ : state) {
-        for (const Table& table : batch) {
+        for (const Table& table : Batch()) {
             renju::ForbiddenKind kinds[CellTableSize];
             benchmark::DoNotOptimize(renju::ForbiddenPoints(table.data(), kinds));
             renju::ChaseResult result = renju::FindFourChase(table.data(), SideToMove(table));
@@ -647,26 +655,78 @@ void BM_Batch1000(benchmark::State& state)
 }
 BENCHMARK(BM_Batch1000)->Unit(benchmark::kMillisecond);
 
-// Median and slowest of the hard problems, each call timed alone, then the same for quintet.
-void HardSummary()
+// The same 1,000 positions as stone-placement (.dat) files, checked by one
+// `korvane --vcf auto` on them all, start-up, reading and printing included.
+void BM_KorvaneVcf1000(benchmark::State& state)
+{
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-vcf-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        state.SkipWithError("no scratch folder");
+        return;
+    }
+    const std::filesystem::path dir = pattern;
+    std::vector<std::string> arguments = {KORVANE_PATH, "--vcf", "auto"};
+    for (int i = 0; i < 1000; ++i) {
+        // Each row two little-endian words of 2-bit cells, columns 1-8 and 9-15.
+        char bytes[120] = {};
+        for (int row = 1; row <= BoardLines; ++row)
+            for (int column = 1; column <= BoardLines; ++column) {
+                const int bit = 2 * ((column - 1) % 8);
+                const int at = (row - 1) * 8 + (column > 8 ? 4 : 0) + bit / 8;
+                bytes[at] =
+                    static_cast<char>(bytes[at] | Batch()[i][MakeCell(column, row)] << (bit % 8));
+            }
+        const std::string path = (dir / ("position" + std::to_string(i) + ".dat")).string();
+        std::ofstream(path, std::ios::binary).write(bytes, sizeof bytes);
+        arguments.push_back(path);
+    }
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!SpawnQuietly(KORVANE_PATH, arguments, true)) {
+            state.SkipWithError("korvane --vcf did not end cleanly");
+            break;
+        }
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_KorvaneVcf1000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+struct Search {
+    Table table;
+    int attacker;
+};
+
+// Median and slowest of `searches`, each call timed alone (best of five), then the same for
+// quintet when QUINTET_DIR is set.
+void Summary(const char* name, const std::vector<Search>& searches)
 {
     std::vector<double> times;
-    for (const Problem& problem : HardProblems) {
-        const Table table = TableOf(problem.picture);
+    int found = 0;
+    std::string fours;
+    for (const Search& search : searches) {
         double best = 1e30;
+        renju::ChaseResult result;
         for (int run = 0; run < 5; ++run) {
             const auto start = std::chrono::steady_clock::now();
-            const renju::ChaseResult result = renju::FindFourChase(table.data(), problem.attacker);
+            result = renju::FindFourChase(search.table.data(), search.attacker);
             benchmark::DoNotOptimize(result);
             best = std::min(best, std::chrono::duration<double, std::milli>(
                                       std::chrono::steady_clock::now() - start)
                                       .count());
         }
+        if (result.outcome == renju::ChaseOutcome::Found) {
+            ++found;
+            fours += " " + std::to_string((result.moves.size() + 1) / 2);
+        }
         times.push_back(best);
     }
     std::sort(times.begin(), times.end());
-    std::printf("korvane hard problems: %d, median %.3f ms, slowest %.3f ms (best of 5 each)\n",
-                HardCount, times[times.size() / 2], times.back());
+    std::printf("korvane %s: %zu, found %d, median %.3f ms, slowest %.3f ms (best of 5 each); "
+                "fours%s\n",
+                name, searches.size(), found, times[times.size() / 2], times.back(), fours.c_str());
 
     const char* quintet = std::getenv("QUINTET_DIR");
     if (quintet == nullptr) {
@@ -674,17 +734,16 @@ void HardSummary()
                     "installed)\n");
         return;
     }
-    // The problems as stone lists, for the script: attacker, blacks, whites, one a line.
-    const std::string list = "/tmp/korvane_hard_problems.txt";
+    // The searches as stone lists, for the script: attacker, blacks, whites, one a line.
+    const std::string list = "/tmp/korvane_vcf_searches.txt";
     std::ofstream out(list);
-    for (const Problem& problem : HardProblems) {
-        const Table table = TableOf(problem.picture);
-        out << (problem.attacker == CellBlack ? "black" : "white");
+    for (const Search& search : searches) {
+        out << (search.attacker == CellBlack ? "black" : "white");
         for (int colour : {CellBlack, CellWhite}) {
             out << ' ';
             const char* separator = "";
             for (CellIndex cell = 0; cell < CellTableSize; ++cell)
-                if (IsBoardCell(cell) && table[cell] == colour) {
+                if (IsBoardCell(cell) && search.table[cell] == colour) {
                     out << separator << (CellRow(cell) - 1) * BoardLines + CellColumn(cell) - 1;
                     separator = ",";
                 }
@@ -694,9 +753,24 @@ void HardSummary()
     out.close();
     std::fflush(stdout);
     // Run from the source folder, as the benchmarks are.
-    const std::string command = std::string("node bench/quintet_vcf.js '") + quintet + "' " + list;
+    const std::string command =
+        std::string("node bench/quintet_vcf.js '") + quintet + "' " + list + " '" + name + "'";
     if (std::system(command.c_str()) != 0)
         std::printf("quintet: the script failed\n");
+}
+
+// The hard problems, then the mid-game positions for either colour.
+void Summaries()
+{
+    std::vector<Search> hard;
+    for (const Problem& problem : HardProblems)
+        hard.push_back({TableOf(problem.picture), problem.attacker});
+    Summary("hard problems", hard);
+    std::vector<Search> midGame;
+    for (const Table& table : Positions())
+        for (int attacker : {CellBlack, CellWhite})
+            midGame.push_back({table, attacker});
+    Summary("mid-game positions", midGame);
 }
 
 } // namespace
@@ -723,6 +797,6 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    HardSummary();
+    Summaries();
     return 0;
 }

@@ -1,12 +1,13 @@
 // Times quintet's VCF solver (@renju-note/quintet, installed outside the repository) on the
-// problems bench_renju writes: one a line, "black|white BLACKS WHITES", points as
+// searches bench_renju writes: one a line, "black|white BLACKS WHITES", points as
 // row * 15 + column counted from 0. Prints the median and the slowest solve, each the best
-// of five calls, the WebAssembly module loaded once beforehand. Skipped when absent.
+// of five calls, the WebAssembly module loaded once beforehand, after the name the third
+// argument gives the set. Skipped when absent.
 'use strict';
 const fs = require('fs');
 const path = require('path');
 
-const [folder, list] = process.argv.slice(2);
+const [folder, list, name = 'hard problems'] = process.argv.slice(2);
 const wasmPath = path.join(folder || '', 'node_modules/@renju-note/quintet/quintet_bg.wasm');
 if (!folder || !fs.existsSync(wasmPath)) {
     console.log(`quintet: skipped (${wasmPath} not found)`);
@@ -59,6 +60,6 @@ for (const line of fs.readFileSync(list, 'utf8').split('\n').filter((l) => l.tri
     }
 }
 times.sort((a, b) => a - b);
-console.log(`quintet hard problems: ${times.length}, found ${found}, median ` +
+console.log(`quintet ${name}: ${times.length}, found ${found}, median ` +
             `${times[Math.floor(times.length / 2)].toFixed(3)} ms, slowest ` +
             `${times[times.length - 1].toFixed(3)} ms (best of 5 each); fours ${fours.join(' ')}`);

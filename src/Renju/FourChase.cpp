@@ -1,4 +1,3 @@
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -7,8 +6,8 @@
 #include <vector>
 
 #include "Renju/Forbidden.h"
-#include "Renju/LineShapes.h"
 #include "Renju/Renju.h"
+#include "Renju/SearchBoard.h"
 
 namespace renju {
 
@@ -16,59 +15,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Every run of five board cells along a line: a four is made on one of them or not at all.
-const std::vector<std::array<CellIndex, 5>>& Windows()
-{
-    static const std::vector<std::array<CellIndex, 5>> windows = [] {
-        std::vector<std::array<CellIndex, 5>> all;
-        for (CellIndex start = 17; start <= 255; ++start) {
-            if (!IsBoardCell(start))
-                continue;
-            for (int step : LineSteps) {
-                std::array<CellIndex, 5> window{};
-                bool onBoard = true;
-                for (int k = 0; k < 5 && onBoard; ++k) {
-                    window[k] = start + k * step;
-                    onBoard = window[k] <= 255 && IsBoardCell(window[k]);
-                }
-                // A step of 15 leaves the board at column 1 and comes back at column 15
-                // of the next row only through column 0, which is off the board.
-                if (onBoard)
-                    all.push_back(window);
-            }
-        }
-        return all;
-    }();
-    return windows;
-}
-
-// Random keys of the stones, for recognising a position met again; made by the compiler.
-struct Keys {
-    std::uint64_t key[3][CellTableSize] = {};
-    constexpr Keys()
-    {
-        std::uint64_t x = 0x9E3779B97F4A7C15ull;
-        for (int colour = 0; colour < 3; ++colour)
-            for (int cell = 0; cell < CellTableSize; ++cell) {
-                x ^= x << 13;
-                x ^= x >> 7;
-                x ^= x << 17;
-                key[colour][cell] = x;
-            }
-    }
-};
-
-constexpr Keys TheKeysTable;
-
-const Keys& TheKeys()
-{
-    return TheKeysTable;
-}
-
 // Positions already known not to win within a number of fours; a position that failed
 // without meeting the depth bound fails at every depth. The entries live as long as the
 // thread and are reused by every search on it: a search only starts a new generation, so
-// it neither allocates nor clears them (the zero pages are touched only where used).
+// it neither allocates nor clears them (the zero pages are touched only where used). An
+// entry is one word, so that a search touches few pages: the key's top 40 bits, the
+// generation and the depth (a depth above 254 is kept as 254, which claims less).
 class FailedTable {
 public:
     static constexpr int AnyDepth = 1 << 30;
@@ -77,38 +29,38 @@ public:
     // The depth stored for `key`, 0 if none.
     int Depth(std::uint64_t key) const
     {
-        const Entry& e = entries_.at(key);
-        return e.key == key && e.generation == generation_ ? e.depth : 0;
+        const std::uint64_t e = entries_.at(key);
+        if ((e ^ key) >> 24 != 0 || (e >> 8 & 0xFFFF) != generation_)
+            return 0;
+        const int depth = static_cast<int>(e & 0xFF);
+        return depth == AnyDepthByte ? AnyDepth : depth;
     }
     void Store(std::uint64_t key, int depth)
     {
-        Entry& e = entries_.at(key);
-        if (e.generation != generation_ || e.key != key || e.depth < depth)
-            e = {key, depth, generation_};
+        if (Depth(key) >= depth)
+            return;
+        const std::uint64_t byte = depth == AnyDepth ? AnyDepthByte : depth < 254 ? depth : 254;
+        entries_.at(key) = (key >> 24 << 24) | std::uint64_t{generation_} << 8 | byte;
     }
 
 private:
-    struct Entry {
-        std::uint64_t key;
-        std::int32_t depth;
-        std::uint32_t generation;
-    };
+    static constexpr int AnyDepthByte = 255;
     static constexpr std::size_t Size = 1u << 16;
     struct Entries {
-        Entries() : entry(static_cast<Entry*>(std::calloc(Size, sizeof(Entry)))) {}
+        Entries() : entry(static_cast<std::uint64_t*>(std::calloc(Size, sizeof(std::uint64_t)))) {}
         ~Entries() { std::free(entry); }
         Entries(const Entries&) = delete;
         Entries& operator=(const Entries&) = delete;
-        Entry& at(std::uint64_t key) const { return entry[key & (Size - 1)]; }
+        std::uint64_t& at(std::uint64_t key) const { return entry[key & (Size - 1)]; }
         std::uint32_t NextGeneration()
         {
-            if (++generation == 0) { // after four thousand million searches: start afresh
-                std::memset(entry, 0, Size * sizeof(Entry));
+            if (++generation > 0xFFFF) { // after 65,535 searches: start afresh
+                std::memset(entry, 0, Size * sizeof(std::uint64_t));
                 generation = 1;
             }
             return generation;
         }
-        Entry* entry;
+        std::uint64_t* entry;
         std::uint32_t generation = 0;
     };
     static Entries& Storage()
@@ -123,73 +75,29 @@ private:
     std::uint32_t generation_;
 };
 
-// One trial stone on the search's position, kept in the position's key.
-class SearchStone {
-public:
-    SearchStone(Position& position, std::uint64_t& key, CellIndex cell, Colour colour)
-        : stone_(position.Cells(), cell, colour), key_(key),
-          change_(TheKeys().key[CellOf(colour)][cell])
-    {
-        key_ ^= change_;
-    }
-    ~SearchStone() { key_ ^= change_; }
-    SearchStone(const SearchStone&) = delete;
-    SearchStone& operator=(const SearchStone&) = delete;
-
-private:
-    PositionStone stone_;
-    std::uint64_t& key_;
-    std::uint64_t change_;
-};
-
-// The five points of `colour` through its stone on `cell`, in the four lines.
-int FivePointsThrough(const Position& position, CellIndex cell, Colour colour, CellIndex (&out)[8])
-{
-    int count = 0;
-    for (int step : LineSteps) {
-        const unsigned points = ShapeAt(position, cell, step, colour).fivePoints;
-        for (int q = -4; q <= 4; ++q)
-            if ((points & (1u << (q + 4))) && count < 8)
-                out[count++] = PointAlong(cell, step, q);
-    }
-    return count;
-}
-
-// Whether the stone of `colour` on `cell` stands in a five.
-bool StandsInFive(const Position& position, CellIndex cell, Colour colour)
-{
-    for (int step : LineSteps)
-        if (ShapeAt(position, cell, step, colour).shape == LineShape::Five)
-            return true;
-    return false;
-}
-
 class Chase {
 public:
     Chase(const std::int32_t* board, Colour attacker, const ChaseLimits& limits)
-        : position_(board), attacker_(attacker), defender_(Opponent(attacker)), limits_(limits),
-          start_(Clock::now()),
+        : board_(board, attacker), position_(board_.position()), attacker_(attacker),
+          defender_(Opponent(attacker)), limits_(limits), start_(Clock::now()),
           nextReport_(start_ + std::chrono::milliseconds(limits.reportEveryMs)),
           deadline_(start_ + std::chrono::milliseconds(limits.timeLimitMs))
     {
-        for (CellIndex cell = 0; cell < CellTableSize; ++cell)
-            if (position_[cell] == CellBlack || position_[cell] == CellWhite)
-                key_ ^= TheKeys().key[position_[cell]][cell];
     }
 
     ChaseResult Run()
     {
         ChaseResult result;
-        const std::vector<CellIndex> fives = FivePointsOf(attacker_);
-        if (!fives.empty()) {
+        CellIndex points[CellTableSize];
+        if (board_.FivePoints(attacker_, points) > 0) {
             result.outcome = ChaseOutcome::Found;
-            result.moves.push_back(fives.front());
+            result.moves.push_back(points[0]);
             return result;
         }
-        const std::vector<CellIndex> threats = FivePointsOf(defender_);
-        if (threats.size() >= 2)
+        const int threats = board_.FivePoints(defender_, points);
+        if (threats >= 2)
             return result;
-        const CellIndex mustBlock = threats.empty() ? 0 : threats.front();
+        const CellIndex mustBlock = threats == 0 ? 0 : points[0];
         for (int depth = 1; depth <= limits_.maxFours; ++depth) {
             line_.clear();
             if (Attack(depth, mustBlock)) {
@@ -209,42 +117,6 @@ public:
     }
 
 private:
-    // Every empty cell where `colour` makes a five (black: exactly five).
-    std::vector<CellIndex> FivePointsOf(Colour colour)
-    {
-        std::vector<CellIndex> points;
-        for (CellIndex cell = 0; cell < CellTableSize; ++cell) {
-            if (position_[cell] != CellEmpty)
-                continue;
-            PositionStone stone(position_.Cells(), cell, colour);
-            if (StandsInFive(position_, cell, colour))
-                points.push_back(cell);
-        }
-        return points;
-    }
-
-    // The cells where the attacker may make a four, in CellIndex order.
-    void FourMoves(std::vector<CellIndex>& moves)
-    {
-        bool seen[CellTableSize] = {};
-        for (const auto& window : Windows()) {
-            int own = 0;
-            int empty = 0;
-            for (CellIndex cell : window) {
-                const int value = position_[cell];
-                own += value == CellOf(attacker_);
-                empty += value == CellEmpty;
-            }
-            if (own == 3 && empty == 2)
-                for (CellIndex cell : window)
-                    if (position_[cell] == CellEmpty)
-                        seen[cell] = true;
-        }
-        for (CellIndex cell = 17; cell <= 255; ++cell)
-            if (seen[cell])
-                moves.push_back(cell);
-    }
-
     bool OutOfTime()
     {
         if (stopped_ != ChaseOutcome::NotFound)
@@ -268,7 +140,7 @@ private:
     {
         if (OutOfTime())
             return false;
-        const int known = failed_.Depth(key_);
+        const int known = failed_.Depth(board_.key());
         if (known >= fours) {
             if (known != FailedTable::AnyDepth)
                 deeperHelps_ = true;
@@ -281,23 +153,25 @@ private:
         const bool bounded = deeperHelps_;
         deeperHelps_ = deeperHelpedBefore || bounded;
         if (!won && stopped_ == ChaseOutcome::NotFound)
-            failed_.Store(key_, bounded ? fours : FailedTable::AnyDepth);
+            failed_.Store(board_.key(), bounded ? fours : FailedTable::AnyDepth);
         return won;
     }
 
     bool TryFours(int fours, CellIndex mustBlock)
     {
-        std::vector<CellIndex> moves;
+        CellIndex moves[CellTableSize];
+        int moveCount = 1;
         if (mustBlock != 0)
-            moves.push_back(mustBlock);
+            moves[0] = mustBlock;
         else
-            FourMoves(moves);
-        for (CellIndex move : moves) {
+            moveCount = board_.FourMoves(moves);
+        for (int m = 0; m < moveCount; ++m) {
+            const CellIndex move = moves[m];
             CellIndex points[8];
             int count = 0;
-            {
-                SearchStone trial(position_, key_, move, attacker_);
-                count = FivePointsThrough(position_, move, attacker_, points);
+            if (board_.FiveOrFivePoints(move, attacker_, points, count)) {
+                line_.push_back(move); // never met: the attacker has no five point here
+                return true;
             }
             if (count == 0)
                 continue;
@@ -307,12 +181,13 @@ private:
                 deeperHelps_ = true;
                 continue;
             }
-            if (attacker_ == Colour::Black && JudgeBlack(position_, move) != ForbiddenKind::None)
+            if (attacker_ == Colour::Black && !board_.SurelyAllowed(move) &&
+                JudgeBlack(position_, move) != ForbiddenKind::None)
                 continue;
-            SearchStone attack(position_, key_, move, attacker_);
+            SearchStone attack(board_, move, attacker_);
             const CellIndex block = points[0];
             // Two five points cannot both be stopped; one that black may not take neither.
-            if (count >= 2 || (defender_ == Colour::Black &&
+            if (count >= 2 || (defender_ == Colour::Black && !board_.SurelyAllowed(block) &&
                                JudgeBlack(position_, block) != ForbiddenKind::None)) {
                 line_.push_back(move);
                 return true;
@@ -321,11 +196,11 @@ private:
                 deeperHelps_ = true;
                 continue;
             }
-            SearchStone defence(position_, key_, block, defender_);
-            if (StandsInFive(position_, block, defender_))
-                continue; // the defence makes a five: the chase fails here
+            SearchStone defence(board_, block, defender_);
             CellIndex counter[8];
-            const int counters = FivePointsThrough(position_, block, defender_, counter);
+            int counters = 0;
+            if (board_.FiveOrFivePoints(block, defender_, counter, counters))
+                continue; // the defence makes a five: the chase fails here
             if (counters >= 2)
                 continue; // the defence makes fours the attacker cannot all stop
             if (Attack(fours - 1, counters == 1 ? counter[0] : 0)) {
@@ -339,14 +214,14 @@ private:
         return false;
     }
 
-    Position position_;
+    SearchBoard board_;
+    Position& position_;
     Colour attacker_;
     Colour defender_;
     ChaseLimits limits_;
     Clock::time_point start_;
     Clock::time_point nextReport_;
     Clock::time_point deadline_;
-    std::uint64_t key_ = 0;
     std::uint64_t nodes_ = 0;
     ChaseOutcome stopped_ = ChaseOutcome::NotFound;
     bool deeperHelps_ = false;

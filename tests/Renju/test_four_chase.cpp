@@ -2,6 +2,8 @@
 // a black chase that would need a forbidden four, and defences that make fours of their own.
 // Every chase found is replayed and checked against the rules of a four-chase.
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 #include "../fixtures/Positions.h"
 #include "NaiveFive.h"
@@ -300,6 +302,80 @@ TEST(FourChase, WhiteFourOnBlacksForbiddenPointWins)
     EXPECT_EQ(renju::FindFourChase(table.data(), CellWhite).outcome, ChaseOutcome::NotFound);
 }
 
+// A position from a fixed sequence: 16 to 55 stones of alternate colours scattered near the
+// centre, each kept only if it leaves its colour no five point and no win by one four (the
+// search held to one four answers that), so that a chase has to be built. The generator is
+// spelled out so the positions are the same everywhere.
+Table RandomPosition(std::uint32_t& state)
+{
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    };
+    Table table;
+    table.fill(CellOffBoard);
+    for (int row = 1; row <= BoardLines; ++row)
+        for (int column = 1; column <= BoardLines; ++column)
+            table[MakeCell(column, row)] = CellEmpty;
+    const int stones = 16 + static_cast<int>(next() % 40);
+    const int reach = 4 + static_cast<int>(next() % 3);
+    int colour = CellBlack;
+    for (int placed = 0, tries = 0; placed < stones && tries < 400; ++tries) {
+        const int column = 8 - reach + static_cast<int>(next() % (2 * reach + 1));
+        const int row = 8 - reach + static_cast<int>(next() % (2 * reach + 1));
+        const CellIndex cell = MakeCell(column, row);
+        if (table[cell] != CellEmpty)
+            continue;
+        table[cell] = colour;
+        renju::ChaseLimits oneFour;
+        oneFour.maxFours = 1;
+        if (!FivePoints(table, colour).empty() ||
+            renju::FindFourChase(table.data(), colour, oneFour).outcome == ChaseOutcome::Found) {
+            table[cell] = CellEmpty;
+            continue;
+        }
+        colour = 3 - colour;
+        ++placed;
+    }
+    return table;
+}
+
+// Searches on 300 random positions for each colour: every chase found is valid, and each
+// is as long as the one the first, plain search found on the same position, one character
+// a search: the number of moves, 0 for none. A faster search must stay the shortest.
+TEST(FourChase, RandomPositionsKeepTheirShortestChase)
+{
+    // clang-format off
+    const std::string known =
+        "50335303330030005303330103330000303353337333050000005133030055357300500003000930"
+        "0005035003035033003033333300000000005300353533335305705533333335333130703h037500"
+        "53050053000053003305733700003300303075303003000000533370003500339300005333003030"
+        "00300030000000030053030333500030000000030000033300333330333333300000350300030300"
+        "55003000535300033353005100000030000000303335000033333053000053003300333000000500"
+        "53030033030000000013303303005070003333303000059000030000730000003300073555030033"
+        "00350300330005055550500030003033000333000033000033000000533300000033013000901307"
+        "0055000150000300005533030003000035000037";
+    // clang-format on
+    const char* digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    renju::ChaseLimits noHurry;
+    noHurry.timeLimitMs = 600000;
+    std::uint32_t state = 2026;
+    for (std::size_t i = 0; i < known.size(); i += 2) {
+        const Table table = RandomPosition(state);
+        for (int attacker : {CellBlack, CellWhite}) {
+            const renju::ChaseResult result = renju::FindFourChase(table.data(), attacker, noHurry);
+            const char expected = known[i + (attacker == CellWhite)];
+            ASSERT_EQ(digits[result.moves.size()], expected) << "position " << i / 2;
+            EXPECT_EQ(result.outcome,
+                      expected == '0' ? ChaseOutcome::NotFound : ChaseOutcome::Found);
+            if (!result.moves.empty())
+                ExpectValidChase(table, attacker, result.moves);
+        }
+    }
+}
+
 // The search keeps to its limits: a caller that says stop is obeyed, and so is the time bound.
 TEST(FourChase, KeepsToItsLimits)
 {
@@ -318,6 +394,21 @@ TEST(FourChase, KeepsToItsLimits)
     shallow.maxFours = 2; // the chase needs three fours
     EXPECT_EQ(renju::FindFourChase(table.data(), CellWhite, shallow).outcome,
               ChaseOutcome::NotFound);
+}
+
+// What one search learns is not taken for another's: a search for white that finds nothing
+// here, then the 65,535 searches after which the table of failed positions comes round to the
+// same generation, and black still finds its chase.
+TEST(FourChase, NoSearchInheritsAnothersFailures)
+{
+    const Table table = TableOf(kBlackFourThree);
+    const renju::ChaseResult black = renju::FindFourChase(table.data(), CellBlack);
+    ASSERT_EQ(black.outcome, ChaseOutcome::Found);
+    EXPECT_EQ(renju::FindFourChase(table.data(), CellWhite).outcome, ChaseOutcome::NotFound);
+    const Table empty = EmptyTable();
+    for (int search = 1; search < 65535; ++search)
+        renju::FindFourChase(empty.data(), CellBlack);
+    EXPECT_EQ(renju::FindFourChase(table.data(), CellBlack).moves, black.moves);
 }
 
 TEST(FourChase, BoardIsLeftAlone)
