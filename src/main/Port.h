@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class RecordTree;
+
 enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
 enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
 enum class MenuTick {
@@ -29,7 +31,8 @@ enum class TextId {
     LabelSyukeiMei
 };
 // Information: "情報", OK / キャンセル. Confirmation: "確認", はい(&Y) / いいえ(&N).
-enum class QuestionKind { Information, Confirmation };
+// SaveFirst: "確認", 保存する(&S) / 保存しない(&N) / キャンセル, answered Yes / No / Cancel.
+enum class QuestionKind { Information, Confirmation, SaveFirst };
 // The close box of a question answers Cancel.
 enum class Answer { Ok, Cancel, Yes, No };
 enum class FileDialogKind { Open, Save };
@@ -95,6 +98,13 @@ public:
     virtual void EndProgress() {}
     // An information box ("情報", the information icon) with the one button OK.
     virtual void ShowInformation(const std::string& /*text*/) {}
+
+    // The analysis tree: its shape changed (`reshaped`) or only its current node moved.
+    // The tree panel draws from it; the reference holds until the next call.
+    virtual void ShowTree(const RecordTree& /*tree*/, bool /*reshaped*/) {}
+    // The points of the first moves of the variations at the position shown, to be marked
+    // on the board view, as cell indexes; none clears the marks.
+    virtual void ShowVariationMarks(const std::int32_t* /*cells*/, int /*count*/) {}
 };
 
 // The window the logic talks to; set once at start-up (or by a test).

@@ -1,0 +1,293 @@
+// The editor's line is a path through the analysis tree: a move entered after stepping
+// back keeps the old continuation as a variation while the replay tail and the buttons
+// do what they always did; the variation commands move along the tree; libraries open and
+// save whole; unsaved analysis is never dropped without a question.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakePort.h"
+#include "Record/LibFormat.h"
+#include "Record/SgfFormat.h"
+#include "Set_Data/Set_Data.h"
+#include "main/Files.h"
+#include "main/Modes.h"
+#include "main/Moves.h"
+#include "main/State.h"
+#include "main/Variations.h"
+#include "test_files_fixture.h"
+
+namespace {
+
+// Records the variation marks the logic hands the view.
+class MarkingPort : public FakePort {
+public:
+    void ShowVariationMarks(const CellIndex* cells, int count) override
+    {
+        marks.assign(cells, cells + count);
+    }
+    std::vector<CellIndex> marks;
+};
+
+std::vector<CellIndex> Children(NodeId id)
+{
+    std::vector<CellIndex> moves;
+    const RecordTree& t = EditorRecord.tree;
+    for (NodeId c = t.Node(id).firstChild; c != NoNode; c = t.Node(c).nextSibling)
+        moves.push_back(t.Node(c).move);
+    return moves;
+}
+
+std::vector<CellIndex> Line()
+{
+    std::vector<CellIndex> moves;
+    for (int i = 0; MoveList[i] > 0; ++i)
+        moves.push_back(MoveList[i]);
+    return moves;
+}
+
+const CellIndex A = MakeCell(2, 2), B = MakeCell(14, 2), C = MakeCell(2, 14), D = MakeCell(14, 14),
+                E = MakeCell(8, 2), F = MakeCell(8, 14);
+
+class Variations : public ::testing::Test {
+protected:
+    void SetUp() override { port.Start(); }
+    void Enter(std::initializer_list<CellIndex> cells)
+    {
+        for (CellIndex c : cells)
+            PressCell(CellColumn(c), CellRow(c));
+    }
+    void OpenSgf(const std::string& text)
+    {
+        WriteBytes(dir.File("tree.sgf"), Bytes(text.begin(), text.end()));
+        ASSERT_EQ(OpenPath(dir.File("tree.sgf")), IoOk)
+            << (port.errors.empty() ? "" : port.errors[0]);
+    }
+    MarkingPort port;
+    TempDir dir;
+};
+
+TEST_F(Variations, EnteringAnotherMoveAfterSteppingBackKeepsTheOldLineAsAVariation)
+{
+    Enter({A, B, C, D});
+    BitBack2Click();
+    Enter({E});
+    // The line and the buttons as they always were: the tail is gone from the line.
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, E}));
+    EXPECT_EQ(MoveCount, 3);
+    EXPECT_FALSE(port.buttonEnabled[NavButton::BitGo1]);
+    EXPECT_TRUE(port.buttonEnabled[NavButton::BitBack1]);
+    // The tree still has the old continuation, first, and the new move beside it.
+    EXPECT_EQ(Children(LineNode(2)), (std::vector<CellIndex>{C, E}));
+    EXPECT_EQ(Children(EditorRecord.tree.FindChild(LineNode(2), C)), (std::vector<CellIndex>{D}));
+
+    // ↑ goes to the old move: its continuation is the replay tail again.
+    MnuPrevVariationClick();
+    EXPECT_EQ(MoveCount, 3);
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, C, D}));
+    EXPECT_EQ(BoardCells[C], CellBlack);
+    EXPECT_EQ(BoardCells[E], CellEmpty);
+    EXPECT_EQ(CellMarks[C], 3);
+    EXPECT_TRUE(port.buttonEnabled[NavButton::BitGo1]);
+    EXPECT_EQ(port.memo, "　4 手目  白");
+    MnuPrevVariationClick(); // no earlier variation: nothing changes
+    EXPECT_EQ(BoardCells[C], CellBlack);
+    // ↓ comes back to the new one, with no tail.
+    MnuNextVariationClick();
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, E}));
+    EXPECT_EQ(BoardCells[E], CellBlack);
+    EXPECT_EQ(BoardCells[C], CellEmpty);
+    EXPECT_FALSE(port.buttonEnabled[NavButton::BitGo1]);
+
+    // Entering the move of an existing variation goes into it, not beside it.
+    BitBack1Click();
+    Enter({C});
+    EXPECT_EQ(Children(LineNode(2)), (std::vector<CellIndex>{C, E}));
+    EXPECT_EQ(Children(LineNode(3)), (std::vector<CellIndex>{D}));
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, C}));
+}
+
+TEST_F(Variations, PromoteAndDeleteChangeTheTreeAndTheBoardFollows)
+{
+    Enter({A, B, C});
+    BitBack1Click();
+    Enter({E, F});
+    BitBack1Click(); // at E, which is the second child of B
+    MnuPromoteClick();
+    EXPECT_EQ(Children(LineNode(2)), (std::vector<CellIndex>{E, C}));
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, E, F}))
+        << "promoting moves nothing on the board";
+
+    MnuDeleteVariationClick(); // E and F go; the board is back at B with C as its tail
+    EXPECT_EQ(Children(LineNode(2)), (std::vector<CellIndex>{C}));
+    EXPECT_EQ(MoveCount, 2);
+    EXPECT_EQ(BoardCells[E], CellEmpty);
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, C}));
+    EXPECT_TRUE(port.buttonEnabled[NavButton::BitGo1]);
+    BitGo1Click();
+    EXPECT_EQ(BoardCells[C], CellBlack);
+
+    BitBackAllClick();
+    MnuDeleteVariationClick(); // the root is never deleted
+    EXPECT_EQ(Children(0), (std::vector<CellIndex>{A}));
+}
+
+TEST_F(Variations, CommentsBelongToTheirNode)
+{
+    Enter({A, B});
+    SetNodeComment("good", "line one\nline two");
+    BitBack1Click();
+    EXPECT_EQ(EditorRecord.tree.Text(EditorRecord.tree.Current()), nullptr);
+    BitGo1Click();
+    const NodeText* text = EditorRecord.tree.Text(EditorRecord.tree.Current());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->oneLine, "good");
+    EXPECT_EQ(text->multiLine, "line one\nline two");
+}
+
+TEST_F(Variations, DroppingUnsavedAnalysisAsksFirstAndOtherwiseTheUsualQuestion)
+{
+    // One line only: the clear asks its own question, as always.
+    Enter({A, B, C});
+    MnuClearClick();
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].text, "盤をクリアしますか？");
+
+    Enter({A, B, C});
+    BitBack1Click();
+    Enter({E});
+    port.questions.clear();
+    port.answers = {Answer::Cancel};
+    MnuClearClick();
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].kind, QuestionKind::SaveFirst);
+    EXPECT_EQ(MoveCount, 3) << "cancel keeps everything";
+
+    // Yes saves through the library dialog; then the board is cleared with no second box.
+    port.questions.clear();
+    port.answers = {Answer::Yes};
+    port.dialogPaths = {dir.File("kept.lib")};
+    MnuClearClick();
+    EXPECT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(MoveCount, 0);
+    const Bytes keptBytes = ReadBytes(dir.File("kept.lib"));
+    const RecordRead read = ReadLib(std::string(keptBytes.begin(), keptBytes.end()));
+    ASSERT_TRUE(read.record) << read.message;
+    const RecordTree& kept = read.record->tree;
+    const NodeId b = kept.FindChild(kept.FindChild(0, A), B);
+    ASSERT_NE(b, NoNode);
+    EXPECT_NE(kept.FindChild(b, C), NoNode);
+    EXPECT_NE(kept.FindChild(b, E), NoNode);
+
+    // A comment counts as analysis; No drops it and closes without the closing question.
+    Enter({A});
+    SetNodeComment("idea", "");
+    port.questions.clear();
+    port.answers = {Answer::No};
+    EXPECT_TRUE(FormCloseQuery());
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].kind, QuestionKind::SaveFirst);
+    // Opening another file asks the same, and cancel keeps the game.
+    port.questions.clear();
+    port.fileDialogs.clear();
+    port.answers = {Answer::Cancel};
+    MnuOpenClick();
+    EXPECT_EQ(port.questions.size(), 1u);
+    EXPECT_TRUE(port.fileDialogs.empty());
+    EXPECT_EQ(MoveCount, 1);
+}
+
+TEST_F(Variations, ALibraryOpensWholeAndSavesWhole)
+{
+    OpenSgf("(;GM[4]FF[4]CA[UTF-8]SZ[15];B[hh]C[centre](;W[ih];B[jh])(;W[gh]N[other]))");
+    // The main line is on the board, the variation is in the tree.
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{0x88, 0x89, 0x8a}));
+    EXPECT_EQ(Children(LineNode(1)), (std::vector<CellIndex>{0x89, 0x87}));
+    EXPECT_TRUE(LibraryOpen());
+    EXPECT_FALSE(AnalysisUnsaved()) << "nothing changed since it was read";
+
+    BitBackAllClick();
+    BitGo1Click();
+    MnuNextVariationClick(); // there is none after h8
+    EXPECT_EQ(MoveCount, 1);
+    BitGo1Click();
+    MnuNextVariationClick();
+    EXPECT_EQ(BoardCells[0x87], CellWhite);
+    EXPECT_EQ(EditorRecord.tree.Text(EditorRecord.tree.Current())->oneLine, "other");
+
+    port.dialogPaths = {dir.File("out.sgf")};
+    MnuLibrarySaveClick();
+    const Bytes saved = ReadBytes(dir.File("out.sgf"));
+    const RecordRead back = ReadSgf(std::string(saved.begin(), saved.end()));
+    ASSERT_TRUE(back.record);
+    EXPECT_EQ(back.record->tree.NodeCount(), 5u);
+
+    // A damaged library is refused and nothing changes.
+    const std::vector<CellIndex> before = Line();
+    const std::string damaged("\xff\x52\x65\x6e\x4c\x69\x62\xff\x03\x04\xff\xff\xff\xff\xff\xff\xff"
+                              "\xff\xff\xff\x00\x00\x80\x00",
+                              24);
+    WriteBytes(dir.File("bad.lib"), Bytes(damaged.begin(), damaged.end()));
+    port.errors.clear();
+    EXPECT_NE(OpenPath(dir.File("bad.lib")), IoOk);
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_EQ(Line(), before);
+    EXPECT_EQ(EditorRecord.tree.NodeCount(), 5u);
+}
+
+TEST_F(Variations, WithALibraryOpenLettersFollowTheirNode)
+{
+    OpenSgf("(;GM[4]FF[4]SZ[15];B[hh];W[ih])");
+    BitBack1Click(); // after h8
+    MnuSetMojiClick();
+    PressCell(2, 2); // "A" on the position after h8
+    EXPECT_EQ(CellMarks[MakeCell(2, 2)], -1);
+    MnuSetTeClick();
+    BitGo1Click();
+    EXPECT_EQ(CellMarks[MakeCell(2, 2)], 0) << "the letter stays with its node";
+    BitBack1Click();
+    EXPECT_EQ(CellMarks[MakeCell(2, 2)], -1);
+    EXPECT_TRUE(AnalysisUnsaved());
+
+    // The letter is the board text of its point, kept by the library and back on opening.
+    port.dialogPaths = {dir.File("letters.lib")};
+    MnuLibrarySaveClick();
+    const Bytes saved = ReadBytes(dir.File("letters.lib"));
+    const RecordRead back = ReadLib(std::string(saved.begin(), saved.end()));
+    ASSERT_TRUE(back.record) << back.message;
+    const RecordTree& t = back.record->tree;
+    const NodeId letter = t.FindChild(t.FindChild(0, 0x88), MakeCell(2, 2));
+    ASSERT_NE(letter, NoNode);
+    EXPECT_EQ(t.Text(letter)->boardText, "A");
+    port.Start();
+    ASSERT_EQ(OpenPath(dir.File("letters.lib")), IoOk);
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{0x88, 0x89})) << "a letter is no move of the line";
+    EXPECT_EQ(CellMarks[MakeCell(2, 2)], 0);
+    BitBack1Click();
+    EXPECT_EQ(CellMarks[MakeCell(2, 2)], -1);
+
+    // Erased, the letter's node goes again.
+    MnuSetMojiClick();
+    port.UserMovesScrollMoji(-1);
+    PressCell(2, 2);
+    EXPECT_EQ(EditorRecord.tree.FindChild(LineNode(1), MakeCell(2, 2)), NoNode);
+}
+
+TEST_F(Variations, TheFirstMovesOfTheVariationsAreMarkedWhenAsked)
+{
+    Enter({A, B, C});
+    BitBack1Click();
+    Enter({E});
+    BitBack1Click(); // after B: the tail goes on with E, and C is the variation
+    EXPECT_TRUE(port.marks.empty()) << "off at start";
+    SetVariationsShown(true);
+    EXPECT_EQ(port.marks, (std::vector<CellIndex>{C}));
+    BitBack1Click();
+    EXPECT_TRUE(port.marks.empty());
+    SetVariationsShown(false);
+    BitGo1Click();
+    EXPECT_TRUE(port.marks.empty());
+}
+
+} // namespace
