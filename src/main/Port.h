@@ -102,9 +102,6 @@ public:
     // The analysis tree: its shape changed (`reshaped`) or only its current node moved.
     // The tree panel draws from it; the reference holds until the next call.
     virtual void ShowTree(const RecordTree& /*tree*/, bool /*reshaped*/) {}
-    // The points of the first moves of the variations at the position shown, to be marked
-    // on the board view, as cell indexes; none clears the marks.
-    virtual void ShowVariationMarks(const std::int32_t* /*cells*/, int /*count*/) {}
 };
 
 // The window the logic talks to; set once at start-up (or by a test).

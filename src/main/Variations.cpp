@@ -15,6 +15,7 @@
 #include "main/Status.h"
 
 Record EditorRecord;
+std::int32_t VariationMarks[CellTableSize];
 
 namespace {
 
@@ -76,21 +77,26 @@ void ShowNodeLetters(NodeId node)
     LettersNode = node;
 }
 
+// Brings the rings up to date and redraws exactly the cells whose ring changed.
 void ShowMarks()
 {
-    static CellIndex cells[CellTableSize];
-    int count = 0;
+    static std::int8_t wanted[CellTableSize];
+    std::fill(std::begin(wanted), std::end(wanted), 0);
     if (VariationsShown) {
         const CellIndex next = MoveList[MoveCount];
         for (NodeId c = Tree().Node(Tree().Current()).firstChild; c != NoNode;
              c = Tree().Node(c).nextSibling) {
             const CellIndex move = Tree().Node(c).move;
-            if (move != next && IsBoardCell(move) && BoardCells[move] == CellEmpty &&
-                !IsNotAMove(c))
-                cells[count++] = move;
+            if (move != next && IsBoardCell(move) && !IsNotAMove(c))
+                wanted[move] = 1;
         }
     }
-    Window->ShowVariationMarks(cells, count);
+    for (CellIndex cell = 0; cell < CellTableSize; ++cell) {
+        if (VariationMarks[cell] == wanted[cell])
+            continue;
+        VariationMarks[cell] = wanted[cell];
+        DrawCell(CellColumn(cell), CellRow(cell));
+    }
 }
 
 bool HoldsAnalysis()
@@ -180,8 +186,7 @@ void ResetTree()
     Library_path.clear();
     LettersNode = NoNode;
     Window->ShowTree(Tree(), true);
-    if (VariationsShown)
-        Window->ShowVariationMarks(nullptr, 0);
+    ShowMarks();
 }
 
 void FollowLine()
@@ -316,10 +321,8 @@ void SetNodeComment(const std::string& oneLine, const std::string& multiLine)
 void SetVariationsShown(bool shown)
 {
     VariationsShown = shown;
-    if (shown)
-        FollowLine();
-    else
-        Window->ShowVariationMarks(nullptr, 0);
+    FollowLine();
+    ShowMarks();
 }
 
 bool LibraryOpen()

@@ -38,8 +38,11 @@ void MnuLibrarySaveClick();
 
 // The comment of the current node (UTF-8; the multi-line one with '\n').
 void SetNodeComment(const std::string& oneLine, const std::string& multiLine);
-// Whether the first moves of the variations are marked on the board.
+// Whether the first moves of the variations are marked on the board ("変化を盤に表示").
 void SetVariationsShown(bool shown);
+// 1 on each empty point where a variation of the position shown begins, while they are
+// shown; 0 elsewhere.
+extern std::int32_t VariationMarks[CellTableSize];
 
 // Whether a library file (.lib, .sgf) was opened or saved for the tree: then the letters
 // of letter placement belong to the current node and follow it.

@@ -11,6 +11,7 @@
 #include "Record/LibFormat.h"
 #include "Record/SgfFormat.h"
 #include "Set_Data/Set_Data.h"
+#include "main/CellLook.h"
 #include "main/Files.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
@@ -20,15 +21,16 @@
 
 namespace {
 
-// Records the variation marks the logic hands the view.
-class MarkingPort : public FakePort {
-public:
-    void ShowVariationMarks(const CellIndex* cells, int count) override
-    {
-        marks.assign(cells, cells + count);
-    }
-    std::vector<CellIndex> marks;
-};
+// The points the board view rings, as the logic tells it through the cells' look.
+std::vector<CellIndex> Rings()
+{
+    std::vector<CellIndex> cells;
+    for (int row = 1; row <= 15; ++row)
+        for (int column = 1; column <= 15; ++column)
+            if (LookOfCell(column, row).variation)
+                cells.push_back(MakeCell(column, row));
+    return cells;
+}
 
 std::vector<CellIndex> Children(NodeId id)
 {
@@ -64,7 +66,7 @@ protected:
         ASSERT_EQ(OpenPath(dir.File("tree.sgf")), IoOk)
             << (port.errors.empty() ? "" : port.errors[0]);
     }
-    MarkingPort port;
+    FakePort port;
     TempDir dir;
 };
 
@@ -280,14 +282,14 @@ TEST_F(Variations, TheFirstMovesOfTheVariationsAreMarkedWhenAsked)
     BitBack1Click();
     Enter({E});
     BitBack1Click(); // after B: the tail goes on with E, and C is the variation
-    EXPECT_TRUE(port.marks.empty()) << "off at start";
+    EXPECT_TRUE(Rings().empty()) << "off at start";
     SetVariationsShown(true);
-    EXPECT_EQ(port.marks, (std::vector<CellIndex>{C}));
+    EXPECT_EQ(Rings(), (std::vector<CellIndex>{C}));
     BitBack1Click();
-    EXPECT_TRUE(port.marks.empty());
+    EXPECT_TRUE(Rings().empty());
     SetVariationsShown(false);
     BitGo1Click();
-    EXPECT_TRUE(port.marks.empty());
+    EXPECT_TRUE(Rings().empty());
 }
 
 } // namespace
