@@ -16,6 +16,7 @@
 #include "main/Port.h"
 
 class ImageBox;
+class TreePanel;
 class QAction;
 class QActionGroup;
 class QFileDialog;
@@ -71,6 +72,7 @@ public:
     bool KeepGoing() override;
     void EndProgress() override;
     void ShowInformation(const std::string& text) override;
+    void ShowTree(const RecordTree& tree, bool reshaped) override;
 
     const BoardView& Board() const { return boardView_; }
     const ExportPicture& Export() const { return exportPicture_; }
@@ -142,6 +144,9 @@ public:
     QAction* MnuKifuCopy = nullptr;
     QAction* MnuBanCopy = nullptr;
     QAction* MnuHarituke = nullptr;
+    QMenu* MnuHenka = nullptr;
+    // The tree panel, made when it is first asked for.
+    TreePanel* TreeView = nullptr;
 
     // The coordinates around the board: room is made for them while they are shown, and
     // the window is put back exactly as it was when they go.

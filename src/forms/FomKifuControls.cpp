@@ -16,6 +16,7 @@
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "forms/ImageBox.h"
+#include "forms/TreePanel.h"
 #include "main/Export.h"
 #include "main/Files.h"
 #include "main/ForbiddenMarks.h"
@@ -25,6 +26,7 @@
 #include "main/Moves.h"
 #include "main/RecordFiles.h"
 #include "main/Settings.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -108,6 +110,18 @@ constexpr FomKifuControl Table[] = {
 {"MnuKifuCopy",         K::MenuItem,      "MnuHensyu",         "棋譜をコピー(&C)",           Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuKifuCopyClick),                                 WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKifuCopy>},
 {"MnuBanCopy",          K::MenuItem,      "MnuHensyu",         "盤面画像をコピー(&P)",       Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuBanCopyClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuBanCopy>},
 {"MnuHarituke",         K::MenuItem,      "MnuHensyu",         "貼り付け(&V)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuHaritukeClick),                                 WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHarituke>},
+// Added after the editor's own menus: the analysis tree.
+{"MnuHenka",            K::Menu,          "MainMenu1",         "変化(&V)",                   Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHenka>},
+{"MnuLibOpen",          K::MenuItem,      "MnuHenka",          "ライブラリを開く(&O)...",    Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuLibraryOpenClick),                              WindowFace,   G::Parent,          nullptr},
+{"MnuLibSave",          K::MenuItem,      "MnuHenka",          "ライブラリを保存(&S)...",    Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuLibrarySaveClick),                              WindowFace,   G::Parent,          nullptr},
+{"N3",                  K::Separator,     "MnuHenka",          "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuTreePanel",        K::MenuItem,      "MnuHenka",          "変化ツリーを表示(&T)",       Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuTreePanelClick),                                WindowFace,   G::Parent,          nullptr},
+{"MnuHenkaHyouji",      K::MenuItem,      "MnuHenka",          "変化を盤に表示(&B)",         Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuHenkaHyoujiClick),                              WindowFace,   G::Parent,          nullptr},
+{"N4",                  K::Separator,     "MnuHenka",          "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuPrevVar",          K::MenuItem,      "MnuHenka",          "前の変化(&P)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuPrevVariationClick),                            WindowFace,   G::Parent,          nullptr},
+{"MnuNextVar",          K::MenuItem,      "MnuHenka",          "次の変化(&N)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuNextVariationClick),                            WindowFace,   G::Parent,          nullptr},
+{"MnuPromote",          K::MenuItem,      "MnuHenka",          "本線にする(&M)",             Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuPromoteClick),                                  WindowFace,   G::Parent,          nullptr},
+{"MnuDeleteVar",        K::MenuItem,      "MnuHenka",          "変化を削除(&D)",             Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuDeleteVariationClick),                          WindowFace,   G::Parent,          nullptr},
 };
 // clang-format on
 

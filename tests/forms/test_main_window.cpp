@@ -269,7 +269,9 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
     EXPECT_EQ(
         Captions(window->menuBar()->actions()),
         QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)", "MnuTaikyoku=対局(&P)",
-                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)", "MnuHensyu=編集(&E)"}));
+                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)", "MnuHensyu=編集(&E)",
+                     // Added after the editor's own menus.
+                     "MnuHenka=変化(&V)"}));
     EXPECT_EQ(Captions(window->MnuFile->actions()),
               QStringList({"MnuOpen=棋譜を開く(&O)", "MnuSaveAs=棋譜に名前を付けて保存(&A)",
                            "MnuHaisekiOpen=配石データを開く(&H)",
@@ -291,6 +293,12 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
     EXPECT_EQ(Captions(window->MnuTool->actions()),
               QStringList({"MnuSyujyun=珠順表示(&H)", "MnuSiTome=四を自動的に止める(&D)",
                            "MnuKinsyu=禁手点を表示(&K)", "MnuZahyou=座標を表示(&Z)"}));
+    EXPECT_EQ(Captions(window->MnuHenka->actions()),
+              QStringList({"MnuLibOpen=ライブラリを開く(&O)...",
+                           "MnuLibSave=ライブラリを保存(&S)...", "N3=-",
+                           "MnuTreePanel=変化ツリーを表示(&T)", "MnuHenkaHyouji=変化を盤に表示(&B)",
+                           "N4=-", "MnuPrevVar=前の変化(&P)", "MnuNextVar=次の変化(&N)",
+                           "MnuPromote=本線にする(&M)", "MnuDeleteVar=変化を削除(&D)"}));
 }
 
 } // namespace

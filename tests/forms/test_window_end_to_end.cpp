@@ -31,7 +31,9 @@
 #include "forms/BoardCoordinates.h"
 #include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
+#include "forms/TreePanel.h"
 #include "main/Geometry.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -342,6 +344,16 @@ void ThreeMovesTakenBack(Context& c)
     ThreeMoves(c);
     QTest::mouseClick(c.window.BitBackAll, Qt::LeftButton);
 }
+
+// The third move taken back and (1, 1) entered instead: (7, 9) is kept as a variation.
+void Branched(Context& c)
+{
+    ThreeMoves(c);
+    QTest::mouseClick(c.window.BitBack1, Qt::LeftButton);
+    PressCell(c.window, 1, 1);
+}
+
+const Picture Branch = With({{8, 8, 'X'}, {9, 7, 'O'}, {1, 1, 'X'}});
 
 const Picture ThreeStones = With({{8, 8, 'X'}, {9, 7, 'O'}, {7, 9, 'X'}});
 
@@ -730,6 +742,92 @@ const Case Cases[] = {
      [](Context& c) {
          EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {8, 7, 'O'}, {9, 7, 'X'}}));
          EXPECT_EQ(Memo(c.window), "　4 手目  白");
+     }},
+
+    // -- 変化(&V) --
+    {"MnuLibOpen",
+     [](Context& c) {
+         WriteFile(c.File("tree.sgf"), "(;GM[4]FF[4]SZ[15];B[hh](;W[ig];B[gi])(;W[aa]))");
+         c.modals.Choose(c.File("tree.sgf"));
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].mode, QFileDialog::AcceptOpen);
+         EXPECT_TRUE(c.modals.seen[0].filters.join(' ').contains("*.lib"));
+         EXPECT_TRUE(c.modals.seen[0].filters.join(' ').contains("*.sgf"));
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+         QTest::mouseClick(c.window.BitBack2, Qt::LeftButton);
+         QTest::mouseClick(c.window.BitGo1, Qt::LeftButton);
+         qobject_cast<QAction*>(c.window.Control("MnuNextVar"))->trigger();
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {1, 1, 'O'}})) << "the variation";
+     }},
+    {"MnuLibSave",
+     [](Context& c) {
+         Branched(c);
+         c.modals.Choose(c.File("saved.sgf"));
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].mode, QFileDialog::AcceptSave);
+         EXPECT_EQ(c.modals.seen[0].proposed, "-.lib");
+         const QByteArray saved = ReadFile(c.File("saved.sgf"));
+         EXPECT_TRUE(saved.contains("(;B[gi])")) << saved.toStdString();
+         EXPECT_TRUE(saved.contains("(;B[aa])")) << saved.toStdString();
+         EXPECT_EQ(SeenBoard(c.window), Branch);
+     }},
+    {"MnuTreePanel", Branched,
+     [](Context& c) {
+         ASSERT_NE(c.window.TreeView, nullptr);
+         EXPECT_TRUE(c.window.TreeView->isVisible());
+         EXPECT_TRUE(TickedItems(c.window).count("MnuTreePanel"));
+         // The old third move is a node of its own; clicking it goes there.
+         TreeGraph& graph = *c.window.TreeView->Graph;
+         const NodeId old = EditorRecord.tree.FindChild(LineNode(2), MakeCell(7, 9));
+         ASSERT_NE(old, NoNode);
+         QTest::mouseClick(&graph, Qt::LeftButton, {}, graph.CentreOf(old));
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+         EXPECT_EQ(c.window.TreeView->CurrentLine->text(), "h8 i9 g7");
+         c.window.TreeView->close();
+         EXPECT_FALSE(TickedItems(c.window).count("MnuTreePanel"));
+     }},
+    {"MnuHenkaHyouji",
+     [](Context& c) {
+         Branched(c);
+         QTest::mouseClick(c.window.BitBack1, Qt::LeftButton);
+     },
+     [](Context& c) {
+         EXPECT_TRUE(TickedItems(c.window).count("MnuHenkaHyouji"));
+         // The ring at (7, 9), where the variation begins; none at (1, 1), the next move.
+         const QImage shown =
+             c.window.ImgBan->grab().toImage().convertToFormat(QImage::Format_RGB32);
+         EXPECT_EQ(shown.pixel(ViewCellX(7) + 16, ViewCellY(9) + 9), qRgb(0x1e, 0x50, 0xd2));
+         EXPECT_NE(shown.pixel(ViewCellX(1) + 16, ViewCellY(1) + 9), qRgb(0x1e, 0x50, 0xd2));
+     }},
+    {"MnuPrevVar", Branched,
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+         EXPECT_EQ(Memo(c.window), "　4 手目  白");
+         EXPECT_EQ(EnabledButtons(c.window), "111000");
+     }},
+    {"MnuNextVar",
+     [](Context& c) {
+         Branched(c);
+         qobject_cast<QAction*>(c.window.Control("MnuPrevVar"))->trigger();
+     },
+     [](Context& c) { EXPECT_EQ(SeenBoard(c.window), Branch); }},
+    {"MnuPromote", Branched,
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), Branch);
+         const RecordTree& t = EditorRecord.tree;
+         EXPECT_EQ(t.Node(t.Node(LineNode(2)).firstChild).move, MakeCell(1, 1));
+     }},
+    {"MnuDeleteVar", Branched,
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {9, 7, 'O'}}));
+         EXPECT_EQ(EnabledButtons(c.window), "111111") << "the old third move is the tail";
+         EXPECT_EQ(EditorRecord.tree.FindChild(LineNode(2), MakeCell(1, 1)), NoNode);
+         QTest::mouseClick(c.window.BitGo1, Qt::LeftButton);
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
      }},
 };
 
