@@ -15,6 +15,7 @@
 #include "main/Files.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
+#include "main/Settings.h"
 #include "main/State.h"
 #include "main/Variations.h"
 #include "test_files_fixture.h"
@@ -198,6 +199,29 @@ TEST_F(Variations, DroppingUnsavedAnalysisAsksFirstAndOtherwiseTheUsualQuestion)
     EXPECT_EQ(port.questions.size(), 1u);
     EXPECT_TRUE(port.fileDialogs.empty());
     EXPECT_EQ(MoveCount, 1);
+}
+
+TEST_F(Variations, ANewOpeningInTheSettingsAsksBeforeItDropsTheAnalysis)
+{
+    Enter({A, B, C});
+    BitBack1Click();
+    Enter({E});
+    port.onSettingsDialog = [](const GameSettings& current) {
+        GameSettings chosen = current;
+        chosen.opening = 1;
+        chosen.blackName = "new";
+        return std::optional<GameSettings>(chosen);
+    };
+    port.answers = {Answer::Cancel};
+    MnuSetTaikyokuClick();
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].kind, QuestionKind::SaveFirst);
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, E})) << "cancel changes nothing";
+    EXPECT_EQ(GameInfo.BlackName[0], 0);
+    port.answers = {Answer::No};
+    MnuSetTaikyokuClick();
+    EXPECT_EQ(MoveCount, 3);
+    EXPECT_EQ(MoveList[0], OpeningMove(1, 0));
 }
 
 TEST_F(Variations, ALibraryOpensWholeAndSavesWhole)
