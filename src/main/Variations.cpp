@@ -159,13 +159,17 @@ void StepToSibling(int step)
         return;
     NodeId n = LineNodes[MoveCount];
     const RecordNode* node = &Tree().Node(n);
+    // A node of board text alone is no variation to step to.
     NodeId target = NoNode;
     if (step > 0) {
         target = node->nextSibling;
+        while (target != NoNode && IsNotAMove(target))
+            target = Tree().Node(target).nextSibling;
     } else {
         for (NodeId c = Tree().Node(node->parent).firstChild; c != n;
              c = Tree().Node(c).nextSibling)
-            target = c;
+            if (!IsNotAMove(c))
+                target = c;
     }
     if (target != NoNode)
         GoToNode(target);
@@ -235,8 +239,8 @@ bool GoToNode(NodeId id)
     static CellIndex moves[MoveListSize];
     int depth = 0;
     for (NodeId n = id; n != t.Root(); n = t.Node(n).parent) {
-        if (depth == MoveListSize - 1)
-            return false;
+        if (depth == MoveListSize - 1 || IsNotAMove(n))
+            return false; // too long, or board text rather than a move
         ++depth;
     }
     int i = depth;

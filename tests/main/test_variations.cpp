@@ -293,6 +293,17 @@ TEST_F(Variations, WithALibraryOpenLettersFollowTheirNode)
     BitBack1Click();
     EXPECT_EQ(CellMarks[MakeCell(2, 2)], -1);
 
+    // The letter's node is no move: neither a variation to step to nor a place to go.
+    const NodeId letterNode = EditorRecord.tree.FindChild(LineNode(1), MakeCell(2, 2));
+    ASSERT_NE(letterNode, NoNode);
+    EXPECT_FALSE(GoToNode(letterNode));
+    BitGo1Click();
+    MnuNextVariationClick();
+    MnuPrevVariationClick();
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{0x88, 0x89}));
+    EXPECT_EQ(MoveCount, 2);
+    BitBack1Click();
+
     // Erased, the letter's node goes again.
     MnuSetMojiClick();
     port.UserMovesScrollMoji(-1);
