@@ -17,7 +17,7 @@ namespace {
 // A library like the community's: random branching, a comment on one node in four (in
 // CP932), board text on one in twenty. Written once and read back, so that it is in the
 // order RenLib keeps.
-std::string MakeLibrary(int nodes)
+std::string MakeLibrary(int nodes, bool withText = true)
 {
     std::mt19937 rng(18);
     Record r;
@@ -35,6 +35,8 @@ std::string MakeLibrary(int nodes)
             continue;
         NodeId n = r.tree.AppendChild(parent, move);
         ids.push_back(n);
+        if (!withText)
+            continue;
         if (ids.size() % 4 == 0)
             r.tree.SetComment(n, comments[rng() % 4], ids.size() % 8 == 0 ? "解説\n二行目" : "");
         if (ids.size() % 20 == 0)
@@ -78,6 +80,25 @@ void BM_OpenLibrary(benchmark::State& state)
         static_cast<double>(after - before) / static_cast<double>(kept.record->tree.NodeCount());
 }
 BENCHMARK(BM_OpenLibrary)->Arg(40000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The same shape with no text at all: what a node costs by itself.
+void BM_OpenLibraryWithoutText(benchmark::State& state)
+{
+    static const std::string bytes = MakeLibrary(1000000, false);
+    auto inUse = [] {
+        struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd;
+    };
+    for (auto _ : state) {
+        const std::size_t before = inUse();
+        RecordRead r = ReadLib(bytes);
+        const std::size_t after = inUse();
+        state.counters["bytes_per_node"] =
+            static_cast<double>(after - before) / static_cast<double>(r.record->tree.NodeCount());
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_OpenLibraryWithoutText)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLibrary(benchmark::State& state)
 {
