@@ -262,6 +262,33 @@ TEST_F(Variations, ALibraryOpensWholeAndSavesWhole)
     EXPECT_EQ(EditorRecord.tree.NodeCount(), 5u);
 }
 
+TEST_F(Variations, ALibraryWalkedThroughButNotChangedIsSavedBackByteForByte)
+{
+    // In CP932 with a pass, comments and board text off the line on the board; children
+    // in the order of their points, as RenLib keeps them.
+    Record r;
+    RecordTree& t = r.tree;
+    const NodeId h8 = t.AppendChild(0, 0x88);
+    const NodeId g8 = t.AppendChild(h8, 0x87);
+    t.AppendChild(g8, PassMove);
+    const NodeId i8 = t.AppendChild(h8, 0x89);
+    t.SetComment(i8, "黒よし", "三の筋\n四追い");
+    t.SetBoardText(t.AppendChild(i8, 0x8a), "A");
+    const std::string bytes = *WriteLib(r).bytes;
+    WriteBytes(dir.File("in.lib"), Bytes(bytes.begin(), bytes.end()));
+    ASSERT_EQ(OpenPath(dir.File("in.lib")), IoOk) << (port.errors.empty() ? "" : port.errors[0]);
+    BitBackAllClick();
+    BitGo1Click();
+    BitGo1Click();
+    MnuNextVariationClick();
+    MnuPrevVariationClick();
+    EXPECT_FALSE(AnalysisUnsaved());
+    port.dialogPaths = {dir.File("out.lib")};
+    MnuLibrarySaveClick();
+    const Bytes out = ReadBytes(dir.File("out.lib"));
+    EXPECT_EQ(std::string(out.begin(), out.end()), bytes);
+}
+
 TEST_F(Variations, WithALibraryOpenLettersFollowTheirNode)
 {
     OpenSgf("(;GM[4]FF[4]SZ[15];B[hh];W[ih])");
