@@ -1,6 +1,7 @@
 #include "forms/TreePanel.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 
 #include "Board/Coordinates.h"
 #include "forms/FomKifu.h"
+#include "forms/WindowInput.h"
 #include "main/State.h"
 #include "main/Variations.h"
 
@@ -21,6 +23,18 @@ TreeGraph::TreeGraph(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TreeGraph"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void TreeGraph::keyPressEvent(QKeyEvent* event)
+{
+    // The graph takes the main window's navigation keys, ↑/↓ among them.
+    if (const NavigationHandler handler =
+            NavigationHandlerForKey(event->key(), event->modifiers())) {
+        handler();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TreeGraph::SetTree(const RecordTree& tree, bool reshaped)
@@ -48,11 +62,11 @@ void TreeGraph::SetTree(const RecordTree& tree, bool reshaped)
             if (byDepth_.size() <= static_cast<std::size_t>(depth))
                 byDepth_.resize(static_cast<std::size_t>(depth) + 1);
             byDepth_[depth].push_back(id);
-            std::vector<NodeId> children;
+            // Children go on the stack last first, so the first is laid out next.
+            const std::size_t mark = stack.size();
             for (NodeId c = tree.Node(id).firstChild; c != NoNode; c = tree.Node(c).nextSibling)
-                children.push_back(c);
-            for (auto c = children.rbegin(); c != children.rend(); ++c)
-                stack.push_back({*c, depth + 1});
+                stack.push_back({c, depth + 1});
+            std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(mark), stack.end());
         }
         rows_ = nextRow;
         const int width = static_cast<int>(byDepth_.size()) * Cell + Cell;

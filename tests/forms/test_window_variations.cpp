@@ -70,6 +70,11 @@ TEST_F(WindowVariations, TheCommentFieldsFollowTheCurrentNode)
     QTest::keyClicks(panel.OneLineComment, "good");
     panel.Comment->setPlainText(QString::fromUtf8("白の好手\n次は黒"));
     EXPECT_EQ(panel.CurrentLine->text(), "h8 i9");
+    // The graph takes the navigation keys too.
+    QTest::keyClick(panel.Graph, Qt::Key_Left);
+    EXPECT_EQ(MoveCount, 1);
+    QTest::keyClick(panel.Graph, Qt::Key_Right);
+    EXPECT_EQ(MoveCount, 2);
 
     QTest::mouseClick(window->BitBack1, Qt::LeftButton);
     EXPECT_TRUE(panel.OneLineComment->text().isEmpty());
