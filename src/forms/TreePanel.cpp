@@ -243,6 +243,7 @@ void MnuTreePanelClick()
     }
     if (Item("MnuTreePanel")->isChecked()) {
         window.TreeView->show();
+        FollowLine(); // a line set up without a move entered is taken in first
         window.TreeView->SetTree(EditorRecord.tree, true);
     } else {
         window.TreeView->hide();

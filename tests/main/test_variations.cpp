@@ -12,6 +12,7 @@
 #include "Record/SgfFormat.h"
 #include "Set_Data/Set_Data.h"
 #include "main/CellLook.h"
+#include "main/Clipboard.h"
 #include "main/Files.h"
 #include "main/Modes.h"
 #include "main/Moves.h"
@@ -199,6 +200,23 @@ TEST_F(Variations, DroppingUnsavedAnalysisAsksFirstAndOtherwiseTheUsualQuestion)
     EXPECT_EQ(port.questions.size(), 1u);
     EXPECT_TRUE(port.fileDialogs.empty());
     EXPECT_EQ(MoveCount, 1);
+}
+
+TEST_F(Variations, APastedGameAsksBeforeItTakesThePlaceOfTheAnalysis)
+{
+    Enter({A, B, C});
+    BitBack1Click();
+    Enter({E});
+    EXPECT_FALSE(EnterGameText("h8 zz").entered);
+    EXPECT_TRUE(port.questions.empty()) << "text that cannot be pasted asks nothing";
+    port.answers = {Answer::Cancel};
+    const PasteResult kept = EnterGameText("h8 h9");
+    EXPECT_FALSE(kept.entered);
+    EXPECT_TRUE(kept.message.empty());
+    EXPECT_EQ(Line(), (std::vector<CellIndex>{A, B, E}));
+    port.answers = {Answer::No};
+    EXPECT_TRUE(EnterGameText("h8 h9").entered);
+    EXPECT_EQ(MoveCount, 2);
 }
 
 TEST_F(Variations, ANewOpeningInTheSettingsAsksBeforeItDropsTheAnalysis)
