@@ -194,7 +194,7 @@ TreePanel::TreePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
 
 void TreePanel::CommentEdited()
 {
-    if (!loading_)
+    if (!loading_ && Window != nullptr)
         SetNodeComment(OneLineComment->text().toStdString(), Comment->toPlainText().toStdString());
 }
 
@@ -239,7 +239,8 @@ void MnuTreePanelClick()
     TFomKifu& window = *FomKifu;
     if (window.TreeView == nullptr) {
         window.TreeView = new TreePanel(&window);
-        window.TreeView->OnHide = [] { Item("MnuTreePanel")->setChecked(false); };
+        QAction* item = Item("MnuTreePanel");
+        window.TreeView->OnHide = [item] { item->setChecked(false); };
     }
     if (Item("MnuTreePanel")->isChecked()) {
         window.TreeView->show();
