@@ -29,7 +29,7 @@ NodeId LineNodes[MoveListSize + 1];
 long Version = 0;
 long SavedVersion = 0;
 bool Library = false;
-std::string Library_path;
+std::string LibraryFile; // the library last opened or saved, proposed on the next save
 bool VariationsShown = false;
 NodeId LettersNode = NoNode; // the node whose letters the board shows
 
@@ -187,7 +187,7 @@ void ResetTree()
     LineNodes[0] = Tree().Root();
     Version = SavedVersion = 0;
     Library = false;
-    Library_path.clear();
+    LibraryFile.clear();
     LettersNode = NoNode;
     Window->ShowTree(Tree(), true);
     ShowMarks();
@@ -334,11 +334,6 @@ bool LibraryOpen()
     return Library;
 }
 
-const std::string& LibraryPath()
-{
-    return Library_path;
-}
-
 void TreeLetterPlaced(CellIndex cell, int letter)
 {
     if (!Library)
@@ -423,7 +418,7 @@ bool OpenTreeRecord(Record record, const std::string& path, std::string& message
     LineNodes[0] = Tree().Root();
     LettersNode = NoNode;
     Library = true;
-    Library_path = path;
+    LibraryFile = path;
     FollowLine();
     Window->ShowTree(Tree(), true);
     SavedVersion = Version;
@@ -459,7 +454,7 @@ IoCode SaveTreeRecord(const std::string& path, const FileFormat& format)
     }
     SavedVersion = Version;
     Library = true;
-    Library_path = path;
+    LibraryFile = path;
     return IoOk;
 }
 
@@ -481,7 +476,7 @@ void MnuLibraryOpenClick()
 
 void MnuLibrarySaveClick()
 {
-    std::string proposed = Library_path;
+    std::string proposed = LibraryFile;
     if (proposed.empty())
         proposed = FileNamePart(NameText(GameInfo.BlackName)) + "-" +
                    FileNamePart(NameText(GameInfo.WhiteName)) + ".lib";

@@ -47,7 +47,6 @@ extern std::int32_t VariationMarks[CellTableSize];
 // Whether a library file (.lib, .sgf) was opened or saved for the tree: then the letters
 // of letter placement belong to the current node and follow it.
 bool LibraryOpen();
-const std::string& LibraryPath();
 // A letter placed (1 to 26, LetterLabels) or erased (0) on an empty point.
 void TreeLetterPlaced(CellIndex cell, int letter);
 
