@@ -122,6 +122,13 @@ constexpr FomKifuControl Table[] = {
 {"MnuNextVar",          K::MenuItem,      "MnuHenka",          "次の変化(&N)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuNextVariationClick),                            WindowFace,   G::Parent,          nullptr},
 {"MnuPromote",          K::MenuItem,      "MnuHenka",          "本線にする(&M)",             Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuPromoteClick),                                  WindowFace,   G::Parent,          nullptr},
 {"MnuDeleteVar",        K::MenuItem,      "MnuHenka",          "変化を削除(&D)",             Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuDeleteVariationClick),                          WindowFace,   G::Parent,          nullptr},
+{"N5",                  K::Separator,     "MnuHenka",          "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuMojiCode",         K::Menu,          "MnuHenka",          "ライブラリの文字コード(&C)", Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuCodeAuto",         K::MenuItem,      "MnuMojiCode",       "自動判定(&A)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuCodeAutoClick),                                 WindowFace,   G::Parent,          nullptr},
+{"MnuCodeCp932",        K::MenuItem,      "MnuMojiCode",       "CP932 (日本語)(&J)",         Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeCp932Click),                                WindowFace,   G::Parent,          nullptr},
+{"MnuCodeGbk",          K::MenuItem,      "MnuMojiCode",       "GBK (中国語)(&G)",           Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeGbkClick),                                  WindowFace,   G::Parent,          nullptr},
+{"MnuCodeCp1252",       K::MenuItem,      "MnuMojiCode",       "CP1252 (西欧)(&W)",          Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeCp1252Click),                               WindowFace,   G::Parent,          nullptr},
+{"MnuCodeUtf8",         K::MenuItem,      "MnuMojiCode",       "UTF-8(&U)",                  Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeUtf8Click),                                 WindowFace,   G::Parent,          nullptr},
 };
 // clang-format on
 

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 #include "Board/Coordinates.h"
 #include "forms/FomKifu.h"
@@ -254,4 +255,40 @@ void MnuTreePanelClick()
 void MnuHenkaHyoujiClick()
 {
     SetVariationsShown(Item("MnuHenkaHyouji")->isChecked());
+}
+
+namespace {
+
+void ChooseLibraryCodePage(const char* chosen, std::optional<CodePage> page)
+{
+    for (const char* item : {"MnuCodeCp932", "MnuCodeGbk", "MnuCodeCp1252", "MnuCodeUtf8"})
+        Item(item)->setChecked(chosen != nullptr && std::strcmp(item, chosen) == 0);
+    SetLibraryCodePage(page);
+}
+
+} // namespace
+
+void MnuCodeAutoClick()
+{
+    ChooseLibraryCodePage(nullptr, std::nullopt);
+}
+
+void MnuCodeCp932Click()
+{
+    ChooseLibraryCodePage("MnuCodeCp932", CodePage::Cp932);
+}
+
+void MnuCodeGbkClick()
+{
+    ChooseLibraryCodePage("MnuCodeGbk", CodePage::Gbk);
+}
+
+void MnuCodeCp1252Click()
+{
+    ChooseLibraryCodePage("MnuCodeCp1252", CodePage::Cp1252);
+}
+
+void MnuCodeUtf8Click()
+{
+    ChooseLibraryCodePage("MnuCodeUtf8", CodePage::Utf8);
 }

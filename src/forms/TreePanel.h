@@ -66,3 +66,11 @@ private:
 // 変化 → 変化ツリーを表示 and 変化を盤に表示: both tick themselves when chosen.
 void MnuTreePanelClick();
 void MnuHenkaHyoujiClick();
+
+// ライブラリの文字コード: the chosen code page alone is ticked; 自動判定, none ticked, finds it
+// from the bytes.
+void MnuCodeAutoClick();
+void MnuCodeCp932Click();
+void MnuCodeGbkClick();
+void MnuCodeCp1252Click();
+void MnuCodeUtf8Click();

@@ -137,7 +137,9 @@ bool OpenRecord(const Record& record, std::string& message)
 IoCode OpenRecordPath(const std::string& path, const FileFormat& format)
 {
     IoCode code = IoOk;
-    RecordRead read = ReadRecordFile(path, format, FormatOptions{}, code);
+    const FormatOptions options{format.holds == FormatHolds::Tree ? LibraryCodePage()
+                                                                  : std::nullopt};
+    RecordRead read = ReadRecordFile(path, format, options, code);
     if (code != IoOk) {
         ShowIoError(code);
         return code;

@@ -31,6 +31,7 @@ long SavedVersion = 0;
 bool Library = false;
 std::string LibraryFile; // the library last opened or saved, proposed on the next save
 bool VariationsShown = false;
+std::optional<CodePage> ChosenCodePage;
 NodeId LettersNode = NoNode; // the node whose letters the board shows
 
 RecordTree& Tree()
@@ -329,6 +330,16 @@ void SetVariationsShown(bool shown)
     ShowMarks();
 }
 
+void SetLibraryCodePage(std::optional<CodePage> page)
+{
+    ChosenCodePage = page;
+}
+
+std::optional<CodePage> LibraryCodePage()
+{
+    return ChosenCodePage;
+}
+
 bool LibraryOpen()
 {
     return Library;
@@ -441,7 +452,7 @@ IoCode SaveTreeRecord(const std::string& path, const FileFormat& format)
     if (!game.info.openingName.empty())
         info.openingName = game.info.openingName;
     EditorRecord.setup = game.setup;
-    const RecordWrite written = format.write(EditorRecord, FormatOptions{});
+    const RecordWrite written = format.write(EditorRecord, FormatOptions{ChosenCodePage});
     if (!written.bytes) {
         Window->ShowErrorBox(WithErrorPeriod(written.message));
         return IoBadContent;

@@ -4,6 +4,7 @@
 // question asked before analysis that no library holds is dropped.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Record/Record.h"
@@ -35,6 +36,10 @@ void MnuPromoteClick();
 void MnuDeleteVariationClick();
 void MnuLibraryOpenClick();
 void MnuLibrarySaveClick();
+// The text encoding of the libraries opened and saved from now on; none: found from the
+// bytes on open, and on save the one the library came in (CP932 for a new one).
+void SetLibraryCodePage(std::optional<CodePage> page);
+std::optional<CodePage> LibraryCodePage();
 
 // The comment of the current node (UTF-8; the multi-line one with '\n').
 void SetNodeComment(const std::string& oneLine, const std::string& multiLine);

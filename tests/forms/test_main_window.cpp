@@ -298,7 +298,14 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
                            "MnuLibSave=ライブラリを保存(&S)...", "N3=-",
                            "MnuTreePanel=変化ツリーを表示(&T)", "MnuHenkaHyouji=変化を盤に表示(&B)",
                            "N4=-", "MnuPrevVar=前の変化(&P)", "MnuNextVar=次の変化(&N)",
-                           "MnuPromote=本線にする(&M)", "MnuDeleteVar=変化を削除(&D)"}));
+                           "MnuPromote=本線にする(&M)", "MnuDeleteVar=変化を削除(&D)", "N5=-",
+                           "MnuMojiCode=ライブラリの文字コード(&C)"}));
+    const QMenu* codes = window->MnuHenka->actions().at(11)->menu();
+    ASSERT_NE(codes, nullptr);
+    EXPECT_EQ(Captions(codes->actions()),
+              QStringList({"MnuCodeAuto=自動判定(&A)", "MnuCodeCp932=CP932 (日本語)(&J)",
+                           "MnuCodeGbk=GBK (中国語)(&G)", "MnuCodeCp1252=CP1252 (西欧)(&W)",
+                           "MnuCodeUtf8=UTF-8(&U)"}));
 }
 
 } // namespace

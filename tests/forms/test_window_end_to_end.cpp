@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "Text/CodePage.h"
 #include "drawing/Pictures.h"
 #include "forms/BoardCoordinates.h"
 #include "forms/FomKifuControls.h"
@@ -389,6 +390,23 @@ void ExpectFileDialog(const SeenModal& seen, QFileDialog::AcceptMode mode, const
     EXPECT_EQ(seen.mode, mode);
     EXPECT_EQ(seen.proposed, proposed);
     EXPECT_EQ(seen.filters, QStringList({QString::fromUtf8(filter)}));
+}
+
+// After choosing a code page its item alone is ticked, and a library saved now holds its
+// comment in that code page. The choice is put back for the cases after.
+void ExpectCodePageChosen(Context& c, const char* item, CodePage page)
+{
+    EXPECT_EQ(TickedItems(c.window), (std::set<std::string>{"MnuSetTe", "MnuSyujyun", item}));
+    EXPECT_EQ(LibraryCodePage(), page);
+    PressCell(c.window, 8, 8);
+    const std::string comment = page == CodePage::Cp1252 ? "café" : "黒";
+    SetNodeComment(comment, "");
+    c.modals.Choose(c.File("coded.lib"));
+    qobject_cast<QAction*>(c.window.Control("MnuLibSave"))->trigger();
+    const std::optional<std::string> encoded = EncodeText(comment, page);
+    ASSERT_TRUE(encoded);
+    EXPECT_TRUE(ReadFile(c.File("coded.lib")).contains(QByteArray::fromStdString(*encoded)));
+    qobject_cast<QAction*>(c.window.Control("MnuCodeAuto"))->trigger();
 }
 
 const Case Cases[] = {
@@ -829,6 +847,21 @@ const Case Cases[] = {
          QTest::mouseClick(c.window.BitGo1, Qt::LeftButton);
          EXPECT_EQ(SeenBoard(c.window), ThreeStones);
      }},
+
+    {"MnuCodeAuto",
+     [](Context& c) { qobject_cast<QAction*>(c.window.Control("MnuCodeGbk"))->trigger(); },
+     [](Context& c) {
+         EXPECT_EQ(TickedItems(c.window), (std::set<std::string>{"MnuSetTe", "MnuSyujyun"}));
+         EXPECT_EQ(LibraryCodePage(), std::nullopt);
+     }},
+    {"MnuCodeCp932", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeCp932", CodePage::Cp932); }},
+    {"MnuCodeGbk", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeGbk", CodePage::Gbk); }},
+    {"MnuCodeCp1252", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeCp1252", CodePage::Cp1252); }},
+    {"MnuCodeUtf8", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeUtf8", CodePage::Utf8); }},
 };
 
 void PrintTo(const Case& c, std::ostream* out)

@@ -307,6 +307,20 @@ TEST_F(Variations, ALibraryWalkedThroughButNotChangedIsSavedBackByteForByte)
     EXPECT_EQ(std::string(out.begin(), out.end()), bytes);
 }
 
+TEST_F(Variations, TheChosenCodePageReadsTheLibrarysText)
+{
+    Record r;
+    r.tree.SetComment(r.tree.AppendChild(0, 0x88), "あ", "");
+    const std::string bytes = *WriteLib(r, CodePage::Cp932).bytes; // あ is 82 A0
+    WriteBytes(dir.File("kana.lib"), Bytes(bytes.begin(), bytes.end()));
+    ASSERT_EQ(OpenPath(dir.File("kana.lib")), IoOk);
+    EXPECT_EQ(EditorRecord.tree.Text(LineNode(1))->oneLine, "あ") << "found from the bytes";
+    SetLibraryCodePage(CodePage::Cp1252);
+    ASSERT_EQ(OpenPath(dir.File("kana.lib")), IoOk);
+    EXPECT_EQ(EditorRecord.tree.Text(LineNode(1))->oneLine, "\u201a\u00a0") << "as CP1252 reads it";
+    SetLibraryCodePage(std::nullopt);
+}
+
 TEST_F(Variations, WithALibraryOpenLettersFollowTheirNode)
 {
     OpenSgf("(;GM[4]FF[4]SZ[15];B[hh];W[ih])");
