@@ -4,9 +4,11 @@
 #include "test_main_window_fixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "forms/ImageBox.h"
@@ -104,6 +106,34 @@ TEST_F(WindowVariations, ClearingUnsavedVariationsAsksWhetherToSaveThemFirst)
     EXPECT_TRUE(second.seen);
     EXPECT_EQ(second.text, box.text);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowVariations, ADamagedLibraryIsRefusedWithItsReasonAndNothingChanges)
+{
+    Branch();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("bad.lib");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // The header, the root, then a record whose point has no column.
+    file.write(QByteArray("\xffRenLib\xff\x03\x04\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff"
+                          "\x00\x00\x80\x00",
+                          24));
+    file.close();
+    window->Dialogs.ask = [](QuestionKind, const std::string&) { return Answer::No; };
+    window->Dialogs.fileDialog = [path](FileDialogKind, const std::string&, const std::string&,
+                                        std::string& chosen) {
+        chosen = path.toStdString();
+        return true;
+    };
+    std::vector<std::string> errors;
+    window->Dialogs.errorBox = [&errors](const std::string& text) { errors.push_back(text); };
+    Item("MnuLibOpen")->trigger();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(errors[0].empty());
+    EXPECT_EQ(BoardCells[MakeCell(1, 1)], CellBlack);
+    EXPECT_EQ(MoveCount, 3);
+    EXPECT_TRUE(AnalysisUnsaved()) << "the variations are still there";
 }
 
 } // namespace
