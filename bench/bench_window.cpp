@@ -1,7 +1,8 @@
 // Commands through the real main window (offscreen, shown, as the program runs it):
 // opening a 150-move game record and replaying it, from the menu with the file and from
-// memory, and going to the end of a 225-move record. The window's repaint runs between
-// iterations, outside the measured time.
+// memory, and going to the end of a 225-move record; the tree panel laying out trees of
+// 40,000 and 1,000,000 nodes, as it does when the tree changes shape while it is shown.
+// The window's repaint runs between iterations, outside the measured time.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "StTaikyoku/StTaikyoku.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
+#include "forms/TreePanel.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
 #include "main/Geometry.h"
@@ -108,6 +110,23 @@ void BM_WindowGoToEnd225(benchmark::State& state)
         state.SkipWithError("the record did not replay");
 }
 BENCHMARK(BM_WindowGoToEnd225)->Unit(benchmark::kMicrosecond);
+
+// Three variations at every node, breadth first, until the tree has `nodes` nodes.
+void BM_TreePanelLayout(benchmark::State& state)
+{
+    const auto nodes = static_cast<std::size_t>(state.range(0));
+    RecordTree tree(nodes + 1);
+    for (NodeId parent = 0; tree.NodeCount() < nodes; ++parent)
+        for (int k = 0; k < 3 && tree.NodeCount() < nodes; ++k)
+            tree.AppendChild(parent, MakeCell(1 + (parent + k) % 15, 1 + k));
+    TreePanel panel;
+    panel.show();
+    for (auto _ : state) {
+        panel.SetTree(tree, true);
+        Repaint(state);
+    }
+}
+BENCHMARK(BM_TreePanelLayout)->Arg(40000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,16 @@ RecordTree::RecordTree(std::size_t reserveNodes)
     nodes_.emplace_back();
 }
 
+void RecordTree::Clear()
+{
+    nodes_.resize(1);
+    nodes_[0] = RecordNode{};
+    texts_.clear();
+    freeList_ = NoNode;
+    current_ = 0;
+    live_ = 1;
+}
+
 bool RecordTree::IsLive(NodeId id) const
 {
     if (id < 0 || static_cast<std::size_t>(id) >= nodes_.size())

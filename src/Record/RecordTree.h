@@ -59,6 +59,9 @@ public:
     RecordTree() : RecordTree(4096) {}
     explicit RecordTree(std::size_t reserveNodes);
 
+    // Back to a lone root; the pool keeps its room, so a new game allocates nothing.
+    void Clear();
+
     NodeId Root() const { return 0; }
     NodeId Current() const { return current_; }
     const RecordNode& Node(NodeId id) const { return nodes_[id]; }

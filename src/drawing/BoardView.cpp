@@ -94,6 +94,24 @@ void BoardView::DrawCell(int column, int row, const CellLook& look)
         DrawNumber(origin, stride, stone, look.number);
     if (look.forbidden)
         DrawForbiddenMark(origin, stride);
+    if (look.variation)
+        DrawVariationMark(origin, stride);
+}
+
+// A blue ring two pixels wide, about 16 pixels across, around the crossing of the grid
+// lines (pixels 16 and 17).
+void BoardView::DrawVariationMark(uchar* origin, qsizetype stride)
+{
+    constexpr QRgb Blue = 0xff1e50d2u;
+    for (int y = 0; y < CellSize; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(origin + y * stride);
+        for (int x = 0; x < CellSize; ++x) {
+            const int dx = 2 * x - 33, dy = 2 * y - 33; // twice the distance from 16.5
+            const int d2 = dx * dx + dy * dy;
+            if (d2 >= 12 * 12 && d2 <= 16 * 16)
+                line[x] = Blue;
+        }
+    }
 }
 
 // A red cross of two strokes three pixels wide, 14 pixels square around the crossing of

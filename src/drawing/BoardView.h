@@ -17,7 +17,7 @@ public:
     const QImage& Image() const { return image_; }
 
     // Draws the cell completely as `look` says: its tile, then its letter or number, then
-    // the forbidden-point mark.
+    // the forbidden-point mark, then the ring of a variation.
     void DrawCell(int column, int row, const CellLook& look);
     // Every cell, each as `lookOf` gives it.
     void DrawAllCells(CellLook (*lookOf)(int column, int row));
@@ -38,6 +38,7 @@ private:
     void DrawNumber(uchar* origin, qsizetype stride, int stone, int number);
     void DrawLetter(int x0, int y0, int label, const char* text);
     void DrawForbiddenMark(uchar* origin, qsizetype stride);
+    void DrawVariationMark(uchar* origin, qsizetype stride);
 
     const Pictures& pictures_;
     QImage image_;

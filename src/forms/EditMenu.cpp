@@ -57,6 +57,6 @@ void MnuHaritukeClick()
         return;
     }
     const PasteResult result = EnterGameText(text.toStdString());
-    if (!result.entered)
+    if (!result.entered && !result.message.empty())
         FomKifu->ShowErrorBox(result.message);
 }

@@ -8,6 +8,7 @@
 
 #include "forms/Fonts.h"
 #include "forms/ImageBox.h"
+#include "forms/TreePanel.h"
 #include "main/Modes.h"
 #include "main/Startup.h"
 #include "main/State.h"
@@ -51,6 +52,9 @@ TFomKifu::TFomKifu(QWidget* parent) : QMainWindow(parent)
 
 TFomKifu::~TFomKifu()
 {
+    if (TreeView != nullptr) {
+        TreeView->OnHide = nullptr; // the menu item may be gone before the panel
+    }
     if (Window == this) {
         Window = nullptr;
     }

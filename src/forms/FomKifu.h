@@ -17,6 +17,7 @@
 
 class EngineAnalysis;
 class ImageBox;
+class TreePanel;
 class QAction;
 class QActionGroup;
 class QFileDialog;
@@ -73,6 +74,7 @@ public:
     bool KeepGoing() override;
     void EndProgress() override;
     void ShowInformation(const std::string& text) override;
+    void ShowTree(const RecordTree& tree, bool reshaped) override;
 
     const BoardView& Board() const { return boardView_; }
     const ExportPicture& Export() const { return exportPicture_; }
@@ -154,6 +156,9 @@ public:
     // The engine's analysis and play (menu 検討), made on first use; see EngineAnalysis.
     EngineAnalysis& Analysis();
     void PositionChanged() override;
+    QMenu* MnuHenka = nullptr;
+    // The tree panel, made when it is first asked for.
+    TreePanel* TreeView = nullptr;
 
     // The coordinates around the board: room is made for them while they are shown, and
     // the window is put back exactly as it was when they go.

@@ -17,6 +17,7 @@
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
 #include "forms/ImageBox.h"
+#include "forms/TreePanel.h"
 #include "main/Export.h"
 #include "main/Files.h"
 #include "main/ForbiddenMarks.h"
@@ -26,6 +27,7 @@
 #include "main/Moves.h"
 #include "main/RecordFiles.h"
 #include "main/Settings.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -117,6 +119,25 @@ constexpr FomKifuControl Table[] = {
 {"MnuKentouSuru",       K::MenuItem,      "MnuKentou",         "検討",                       Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuKentouSuruClick),                               WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuKentouSuru>},
 {"MnuAiUtasu",          K::MenuItem,      "MnuKentou",         "AIに打たせる",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuAiUtasuClick),                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuAiUtasu>},
 {"MnuEngineLog",        K::MenuItem,      "MnuKentou",         "エンジンのログ(&L)",         Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuEngineLogClick),                                WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuEngineLog>},
+// Added after the editor's own menus: the analysis tree.
+{"MnuHenka",            K::Menu,          "MainMenu1",         "変化(&V)",                   Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          &Bind<&TFomKifu::MnuHenka>},
+{"MnuLibOpen",          K::MenuItem,      "MnuHenka",          "ライブラリを開く(&O)...",    Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuLibraryOpenClick),                              WindowFace,   G::Parent,          nullptr},
+{"MnuLibSave",          K::MenuItem,      "MnuHenka",          "ライブラリを保存(&S)...",    Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuLibrarySaveClick),                              WindowFace,   G::Parent,          nullptr},
+{"N3",                  K::Separator,     "MnuHenka",          "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuTreePanel",        K::MenuItem,      "MnuHenka",          "変化ツリーを表示(&T)",       Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuTreePanelClick),                                WindowFace,   G::Parent,          nullptr},
+{"MnuHenkaHyouji",      K::MenuItem,      "MnuHenka",          "変化を盤に表示(&B)",         Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuHenkaHyoujiClick),                              WindowFace,   G::Parent,          nullptr},
+{"N4",                  K::Separator,     "MnuHenka",          "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuPrevVar",          K::MenuItem,      "MnuHenka",          "前の変化(&P)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuPrevVariationClick),                            WindowFace,   G::Parent,          nullptr},
+{"MnuNextVar",          K::MenuItem,      "MnuHenka",          "次の変化(&N)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuNextVariationClick),                            WindowFace,   G::Parent,          nullptr},
+{"MnuPromote",          K::MenuItem,      "MnuHenka",          "本線にする(&M)",             Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuPromoteClick),                                  WindowFace,   G::Parent,          nullptr},
+{"MnuDeleteVar",        K::MenuItem,      "MnuHenka",          "変化を削除(&D)",             Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuDeleteVariationClick),                          WindowFace,   G::Parent,          nullptr},
+{"N5",                  K::Separator,     "MnuHenka",          "-",                          Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuMojiCode",         K::Menu,          "MnuHenka",          "ライブラリの文字コード(&C)", Nowhere,              S::Plain,    C::None,  None,                          Nothing,                                                  WindowFace,   G::Parent,          nullptr},
+{"MnuCodeAuto",         K::MenuItem,      "MnuMojiCode",       "自動判定(&A)",               Nowhere,              S::Plain,    C::None,  None,                          Calls(&MnuCodeAutoClick),                                 WindowFace,   G::Parent,          nullptr},
+{"MnuCodeCp932",        K::MenuItem,      "MnuMojiCode",       "CP932 (日本語)(&J)",         Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeCp932Click),                                WindowFace,   G::Parent,          nullptr},
+{"MnuCodeGbk",          K::MenuItem,      "MnuMojiCode",       "GBK (中国語)(&G)",           Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeGbkClick),                                  WindowFace,   G::Parent,          nullptr},
+{"MnuCodeCp1252",       K::MenuItem,      "MnuMojiCode",       "CP1252 (西欧)(&W)",          Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeCp1252Click),                               WindowFace,   G::Parent,          nullptr},
+{"MnuCodeUtf8",         K::MenuItem,      "MnuMojiCode",       "UTF-8(&U)",                  Nowhere,              S::Unticked, C::Tick,  None,                          Calls(&MnuCodeUtf8Click),                                 WindowFace,   G::Parent,          nullptr},
 };
 // clang-format on
 

@@ -22,6 +22,7 @@
 #include "forms/WindowInput.h"
 #include "main/Files.h"
 #include "main/Moves.h"
+#include "main/Variations.h"
 
 NavigationHandler NavigationHandlerForKey(int key, Qt::KeyboardModifiers modifiers)
 {
@@ -41,6 +42,10 @@ NavigationHandler NavigationHandlerForKey(int key, Qt::KeyboardModifiers modifie
             return BitBack2Click;
         case Qt::Key_PageDown:
             return BitGo2Click;
+        case Qt::Key_Up:
+            return MnuPrevVariationClick;
+        case Qt::Key_Down:
+            return MnuNextVariationClick;
         default:
             return nullptr;
         }
@@ -203,7 +208,11 @@ bool TFomKifu::DragOrDrop(QObject* receiver, QEvent* event)
     drop->acceptProposedAction();
     if (event->type() == QEvent::Drop) {
         // After the drop has finished, so an error box does not hold up the file manager.
-        QTimer::singleShot(0, this, [path] { OpenPath(path); });
+        QTimer::singleShot(0, this, [path] {
+            bool asked = false;
+            if (KeepAnalysis(asked))
+                OpenPath(path);
+        });
     }
     return true;
 }

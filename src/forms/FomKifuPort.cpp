@@ -14,6 +14,7 @@
 #include "forms/FomKifu.h"
 #include "forms/ImageBox.h"
 #include "forms/QuestionBoxes.h"
+#include "forms/TreePanel.h"
 #include "main/CellLook.h"
 #include "main/Diagram.h"
 #include "main/Geometry.h"
@@ -207,4 +208,11 @@ void TFomKifu::ShowInformation(const std::string& text)
         return;
     }
     RunInformationBox(this, Utf8(text));
+}
+
+void TFomKifu::ShowTree(const RecordTree& tree, bool reshaped)
+{
+    // A hidden panel is laid out again when it is shown.
+    if (TreeView != nullptr && TreeView->isVisible())
+        TreeView->SetTree(tree, reshaped);
 }

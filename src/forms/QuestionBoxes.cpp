@@ -61,6 +61,19 @@ Answer RunQuestionBox(QWidget* parent, QuestionKind kind, const QString& text)
 
     QPushButton* first;
     QPushButton* second;
+    if (kind == QuestionKind::SaveFirst) {
+        first = box.addButton(QStringLiteral("保存する(&S)"), QMessageBox::AcceptRole);
+        second = box.addButton(QStringLiteral("保存しない(&N)"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(first);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.ClosedWithoutAnswer() || box.clickedButton() == cancel)
+            return Answer::Cancel;
+        return box.clickedButton() == first    ? Answer::Yes
+               : box.clickedButton() == second ? Answer::No
+                                               : Answer::Cancel;
+    }
     if (information) {
         first = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         second = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);

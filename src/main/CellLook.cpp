@@ -3,6 +3,7 @@
 #include "Set_Data/Set_Data.h"
 #include "main/ForbiddenMarks.h"
 #include "main/State.h"
+#include "main/Variations.h"
 
 CellLook LookOfCell(int column, int row)
 {
@@ -19,5 +20,6 @@ CellLook LookOfCell(int column, int row)
         look.number = mark;
     }
     look.forbidden = ForbiddenMarks[cell] != 0 && look.stone == CellEmpty;
+    look.variation = VariationMarks[cell] != 0 && look.stone == CellEmpty && look.label == 0;
     return look;
 }

@@ -18,6 +18,8 @@ struct CellLook {
     const char* letter = nullptr;
     // The small red cross of a point forbidden to black.
     bool forbidden = false;
+    // The ring on an empty point where a variation of the position shown begins.
+    bool variation = false;
 };
 
 // The look of the cell (column, row), 1 to 15, from BoardCells, CellMarks, ShowMoveNumbers,

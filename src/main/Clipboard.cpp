@@ -7,6 +7,7 @@
 #include "main/Startup.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -98,16 +99,20 @@ PasteResult EnterGameText(std::string_view text)
     if (!read.ok())
         return Refused(read.error->message);
     const notation::Content& content = read.content;
-    if (content.kind == notation::Content::Kind::Position) {
-        EnterPosition(content);
-        return {true, {}};
-    }
-    if (content.moves.empty())
+    const bool position = content.kind == notation::Content::Kind::Position;
+    if (!position && content.moves.empty())
         return Refused("着手がありません");
-    for (std::size_t i = 0; i < content.moves.size(); ++i)
+    for (std::size_t i = 0; !position && i < content.moves.size(); ++i)
         if (content.moves[i] == notation::Pass)
             // The record has no way to hold a pass: every entry is a stone.
             return Refused(std::to_string(i + 1) + "手目のパス「--」は盤に入力できません");
-    EnterLine(content.moves);
+    // The pasted game takes the place of this one, with its analysis tree.
+    bool asked = false;
+    if (!KeepAnalysis(asked))
+        return {};
+    if (position)
+        EnterPosition(content);
+    else
+        EnterLine(content.moves);
     return {true, {}};
 }

@@ -12,7 +12,9 @@ std::string GameAsText();
 
 struct PasteResult {
     bool entered = false;
-    std::string message; // why nothing was entered, for the error box; "" when entered
+    // Why nothing was entered, for the error box; "" when entered or when the user chose
+    // to keep the game's unsaved analysis.
+    std::string message;
 };
 
 // A line of moves is entered as if played, black first, in move order (four-chase order is

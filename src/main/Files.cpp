@@ -17,6 +17,7 @@
 #include "main/Startup.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -157,6 +158,9 @@ IoCode OpenKifuPath(const std::string& path)
 
 void MnuOpenClick()
 {
+    bool asked = false;
+    if (!KeepAnalysis(asked))
+        return;
     std::string path;
     if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
         return;
@@ -212,6 +216,9 @@ IoCode OpenHaisekiPath(const std::string& path)
 
 void MnuHaisekiOpenClick()
 {
+    bool asked = false;
+    if (!KeepAnalysis(asked))
+        return;
     std::string path;
     if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
         return;

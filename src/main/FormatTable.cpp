@@ -349,6 +349,19 @@ std::string RecordFilter(bool forWriting)
     return "すべての棋譜(" + all + ")|" + all + "|" + rows;
 }
 
+std::string LibraryFilter()
+{
+    std::string rows;
+    for (const FileFormat& format : FileFormats()) {
+        if (format.holds != FormatHolds::Tree)
+            continue;
+        const std::string patterns = Patterns(format);
+        rows +=
+            (rows.empty() ? "" : "|") + std::string(format.name) + "(" + patterns + ")|" + patterns;
+    }
+    return rows;
+}
+
 std::vector<CellIndex> RecordLine(const Record& record)
 {
     std::vector<CellIndex> moves, continuation;

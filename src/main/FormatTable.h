@@ -55,6 +55,8 @@ const FileFormat* FormatOfFileName(std::string_view path);
 // A file dialog's filter of the record rows that can be read (or written): one entry of all
 // of them first when reading, then one per row, "name(*.a;*.b)|*.a;*.b".
 std::string RecordFilter(bool forWriting);
+// The filter of the rows that hold a whole tree (.lib, .sgf), one entry per row.
+std::string LibraryFilter();
 
 // The moves of a record's current line (from the root, then on along first children):
 // cells, PassMove for a pass.

@@ -8,6 +8,7 @@
 #include "main/Startup.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 bool AskInformation(const std::string& text)
 {
@@ -131,11 +132,13 @@ void LetterPress(CellIndex cell)
     if (p == -1) {
         CellMarks[cell] = 0;
         DrawCell(CellColumn(cell), CellRow(cell));
+        TreeLetterPlaced(cell, 0);
         return;
     }
     Window->DrawBoardText(ViewCellX(CellColumn(cell)) + PressLetterDx,
                           ViewCellY(CellRow(cell)) + PressLetterDy, LetterLabels[p + 1]);
     CellMarks[cell] = -(p + 1);
+    TreeLetterPlaced(cell, p + 1);
     // The scroll bar keeps 25 once it reaches Z, so further presses place Z again.
     SetLetterPosition(p + 1);
 }
@@ -167,7 +170,10 @@ void MnuSiTomeClick()
 
 void MnuClearClick()
 {
-    if (MoveCount > 1 || BlackStoneTotal + WhiteStoneTotal > 0) {
+    bool asked = false;
+    if (!KeepAnalysis(asked))
+        return;
+    if (!asked && (MoveCount > 1 || BlackStoneTotal + WhiteStoneTotal > 0)) {
         if (!AskInformation("盤をクリアしますか？"))
             return;
     }
@@ -180,6 +186,11 @@ void MnuClearClick()
 
 bool FormCloseQuery()
 {
+    bool asked = false;
+    if (!KeepAnalysis(asked))
+        return false;
+    if (asked)
+        return true;
     return AskInformation(std::string(MainWindowCaption) + " を終了しますか？");
 }
 

@@ -6,6 +6,7 @@
 #include "main/Startup.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -86,6 +87,7 @@ void PlaceMove(CellIndex cell)
         MoveList[MoveCount] = 0;
         EnableBackButtons(true);
         EnableForwardButtons(false);
+        FollowLine();
         if (AutoBlockFours == 0 || AutoBlockPoint <= 0)
             return;
         cell = AutoBlockPoint;
@@ -104,6 +106,7 @@ void TakeBackMove()
     if (MoveCount == 0)
         EnableBackButtons(false);
     EnableForwardButtons(true);
+    FollowLine();
 }
 
 void ReplayMove()
@@ -118,6 +121,7 @@ void ReplayMove()
     EnableBackButtons(true);
     if (MoveList[MoveCount] == 0)
         EnableForwardButtons(false);
+    FollowLine();
 }
 
 void BitBackAllClick()

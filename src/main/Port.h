@@ -10,6 +10,7 @@
 #include <vector>
 
 struct Diagram; // main/Diagram.h: what an export shows
+class RecordTree;
 
 enum class NavButton { BitBackAll, BitBack2, BitBack1, BitGo1, BitGo2, BitGoAll };
 enum class PanelId { PanelSyujun, PanelMoji, PanelHaiseki, PanelTaikyokuData, ImgGazouBan };
@@ -33,7 +34,8 @@ enum class TextId {
     LabelSyukeiMei
 };
 // Information: "情報", OK / キャンセル. Confirmation: "確認", はい(&Y) / いいえ(&N).
-enum class QuestionKind { Information, Confirmation };
+// SaveFirst: "確認", 保存する(&S) / 保存しない(&N) / キャンセル, answered Yes / No / Cancel.
+enum class QuestionKind { Information, Confirmation, SaveFirst };
 // The close box of a question answers Cancel.
 enum class Answer { Ok, Cancel, Yes, No };
 enum class FileDialogKind { Open, Save };
@@ -118,6 +120,10 @@ public:
     // The stones on the board or the side to move differ from when the window was last told:
     // sent once a command has finished, so a window with an engine analysing can start anew.
     virtual void PositionChanged() {}
+
+    // The analysis tree: its shape changed (`reshaped`) or only its current node moved.
+    // The tree panel draws from it; the reference holds until the next call.
+    virtual void ShowTree(const RecordTree& /*tree*/, bool /*reshaped*/) {}
 };
 
 // The window the logic talks to; set once at start-up (or by a test).

@@ -13,6 +13,7 @@
 #include "main/Startup.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -119,20 +120,29 @@ bool OpenRecord(const Record& record, std::string& message)
 IoCode OpenRecordPath(const std::string& path, const FileFormat& format)
 {
     IoCode code = IoOk;
-    const RecordRead read = ReadRecordFile(path, format, FormatOptions{}, code);
+    const FormatOptions options{format.holds == FormatHolds::Tree ? LibraryCodePage()
+                                                                  : std::nullopt};
+    RecordRead read = ReadRecordFile(path, format, options, code);
     if (code != IoOk) {
         ShowIoError(code);
         return code;
     }
     std::string message = read.message;
-    if (read.record && OpenRecord(*read.record, message))
+    if (read.record && format.holds == FormatHolds::Tree) {
+        if (OpenTreeRecord(std::move(*read.record), path, message))
+            return IoOk;
+    } else if (read.record && OpenRecord(*read.record, message)) {
         return IoOk;
+    }
     Window->ShowErrorBox(WithErrorPeriod(message));
     return IoBadContent;
 }
 
 void MnuOpenOtherClick()
 {
+    bool asked = false;
+    if (!KeepAnalysis(asked))
+        return;
     std::string path;
     if (!Window->RunFileDialog(FileDialogKind::Open, "", RecordFilter(false), path))
         return;
@@ -155,6 +165,12 @@ void MnuSaveOtherClick()
     const FileFormat* format = FormatOfFileName(path);
     if (format == nullptr || format->write == nullptr) {
         Window->ShowErrorBox(WithErrorPeriod("保存する形式をファイル名の拡張子で選んでください"));
+        return;
+    }
+    if (format->holds == FormatHolds::Tree) {
+        // A library keeps the whole tree, not only the line on the board.
+        if (ConfirmOverwrite(path))
+            SaveTreeRecord(path, *format);
         return;
     }
     std::vector<CellIndex> line = RecordLine(record);

@@ -10,6 +10,7 @@
 #include "main/Startup.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -39,6 +40,11 @@ void MnuSetTaikyokuClick()
     if (!chosen)
         return;
     const bool otherOpening = chosen->opening != SelectedOpening;
+    // A new opening or placed stones reset the board, and with it the analysis tree.
+    bool asked = false;
+    if ((BlackStoneTotal + WhiteStoneTotal > 0 || (chosen->opening > 0 && otherOpening)) &&
+        !KeepAnalysis(asked))
+        return;
     SelectedOpening = chosen->opening;
     StoreName(GameInfo.BlackName, chosen->blackName);
     StoreName(GameInfo.WhiteName, chosen->whiteName);

@@ -9,6 +9,7 @@
 #include "main/Port.h"
 #include "main/State.h"
 #include "main/Status.h"
+#include "main/Variations.h"
 
 void DrawCell(int column, int row)
 {
@@ -64,6 +65,7 @@ void ResetBoard()
     EnableBackButtons(false);
     EnableForwardButtons(false);
     ShowOpeningName(true);
+    ResetTree();
 }
 
 void ShowMoveStatus()

@@ -266,3 +266,20 @@ TEST_F(BoardViewTest, FocusRectangleDrawnTwiceRestoresEveryPixel)
 }
 
 } // namespace
+
+namespace {
+
+// A variation's ring covers part of an empty point and goes again on the next redraw.
+TEST_F(BoardViewTest, AVariationRingIsDrawnOnlyWhileTheLookAsksForIt)
+{
+    CellLook look;
+    look.variation = true;
+    view.DrawCell(5, 5, look);
+    EXPECT_FALSE(SamePixels(view.Image(), CellRect(5, 5), P().BmpBlank));
+    EXPECT_EQ(view.Image().pixel(ViewCellX(5) + 16, ViewCellY(5) + 9), 0xff1e50d2u);
+    EXPECT_NE(view.Image().pixel(ViewCellX(5) + 16, ViewCellY(5) + 16), 0xff1e50d2u);
+    view.DrawCell(5, 5, CellLook{});
+    EXPECT_TRUE(SamePixels(view.Image(), CellRect(5, 5), P().BmpBlank));
+}
+
+} // namespace

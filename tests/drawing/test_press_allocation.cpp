@@ -9,6 +9,7 @@
 #include "main/Moves.h"
 #include "main/Startup.h"
 #include "main/State.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -54,6 +55,34 @@ TEST(EditingAllocation, APressWithItsForcedAnswersAndTheNavigationAllocateNothin
     EXPECT_EQ(MoveCount, 13);
     EXPECT_GT(window.drawnCells, 3);
     EXPECT_STREQ(window.memo, "　14 手目  白");
+    Window = nullptr;
+}
+
+// A move entered after stepping back keeps the old line as a variation, and ↑/↓ switch
+// between them: the tree's pool was reserved up front, so none of it allocates.
+TEST(EditingAllocation, BranchingAndSwitchingVariationsAllocateNothing)
+{
+    ViewPort window;
+    Window = &window;
+    FormCreate();
+    const int moves[][2] = {{2, 2}, {14, 2}, {2, 14}, {14, 14}, {8, 2}, {8, 14}};
+    for (auto& m : moves)
+        Press(m[0], m[1]);
+
+    const long before = AllocationsSoFar();
+    BitBack2Click();
+    Press(1, 8); // beside (8, 2)
+    MnuPrevVariationClick();
+    MnuNextVariationClick();
+    BitBack1Click();
+    Press(15, 8); // a third variation
+    MnuPromoteClick();
+    const long made = AllocationsSoFar() - before;
+
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(MoveCount, 5);
+    EXPECT_EQ(MoveList[4], MakeCell(15, 8));
+    EXPECT_EQ(BoardCells[MakeCell(1, 8)], CellEmpty);
     Window = nullptr;
 }
 

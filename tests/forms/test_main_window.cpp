@@ -262,7 +262,9 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
     EXPECT_EQ(Captions(window->menuBar()->actions()),
               QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)",
                            "MnuTaikyoku=対局(&P)", "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)",
-                           "MnuHensyu=編集(&E)", "MnuKentou=検討(&A)"}));
+                           "MnuHensyu=編集(&E)",
+                           // Added after the editor's own menus.
+                           "MnuKentou=検討(&A)", "MnuHenka=変化(&V)"}));
     EXPECT_EQ(Captions(window->MnuKentou->actions()),
               QStringList({"MnuEngineSettei=エンジンの設定(&S)...", "MnuKentouSuru=検討",
                            "MnuAiUtasu=AIに打たせる", "MnuEngineLog=エンジンのログ(&L)"}));
@@ -289,6 +291,19 @@ TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
     EXPECT_EQ(Captions(window->MnuTool->actions()),
               QStringList({"MnuSyujyun=珠順表示(&H)", "MnuSiTome=四を自動的に止める(&D)",
                            "MnuKinsyu=禁手点を表示(&K)", "MnuZahyou=座標を表示(&Z)"}));
+    EXPECT_EQ(Captions(window->MnuHenka->actions()),
+              QStringList({"MnuLibOpen=ライブラリを開く(&O)...",
+                           "MnuLibSave=ライブラリを保存(&S)...", "N3=-",
+                           "MnuTreePanel=変化ツリーを表示(&T)", "MnuHenkaHyouji=変化を盤に表示(&B)",
+                           "N4=-", "MnuPrevVar=前の変化(&P)", "MnuNextVar=次の変化(&N)",
+                           "MnuPromote=本線にする(&M)", "MnuDeleteVar=変化を削除(&D)", "N5=-",
+                           "MnuMojiCode=ライブラリの文字コード(&C)"}));
+    const QMenu* codes = window->MnuHenka->actions().at(11)->menu();
+    ASSERT_NE(codes, nullptr);
+    EXPECT_EQ(Captions(codes->actions()),
+              QStringList({"MnuCodeAuto=自動判定(&A)", "MnuCodeCp932=CP932 (日本語)(&J)",
+                           "MnuCodeGbk=GBK (中国語)(&G)", "MnuCodeCp1252=CP1252 (西欧)(&W)",
+                           "MnuCodeUtf8=UTF-8(&U)"}));
 }
 
 } // namespace

@@ -28,12 +28,15 @@
 #include <vector>
 
 #include "../fixtures/QtFiles.h"
+#include "Text/CodePage.h"
 #include "drawing/Pictures.h"
 #include "forms/BoardCoordinates.h"
 #include "forms/EngineAnalysis.h"
 #include "forms/FomKifuControls.h"
 #include "forms/ImageBox.h"
+#include "forms/TreePanel.h"
 #include "main/Geometry.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -314,6 +317,16 @@ void ThreeMovesTakenBack(Context& c)
     QTest::mouseClick(c.window.BitBackAll, Qt::LeftButton);
 }
 
+// The third move taken back and (1, 1) entered instead: (7, 9) is kept as a variation.
+void Branched(Context& c)
+{
+    ThreeMoves(c);
+    QTest::mouseClick(c.window.BitBack1, Qt::LeftButton);
+    PressCell(c.window, 1, 1);
+}
+
+const Picture Branch = With({{8, 8, 'X'}, {9, 7, 'O'}, {1, 1, 'X'}});
+
 const Picture ThreeStones = With({{8, 8, 'X'}, {9, 7, 'O'}, {7, 9, 'X'}});
 
 // A game record: opening 4 (花月), black "AB", no white name, and a fourth move at 104
@@ -348,6 +361,23 @@ void ExpectFileDialog(const SeenModal& seen, QFileDialog::AcceptMode mode, const
     EXPECT_EQ(seen.mode, mode);
     EXPECT_EQ(seen.proposed, proposed);
     EXPECT_EQ(seen.filters, QStringList({QString::fromUtf8(filter)}));
+}
+
+// After choosing a code page its item alone is ticked, and a library saved now holds its
+// comment in that code page. The choice is put back for the cases after.
+void ExpectCodePageChosen(Context& c, const char* item, CodePage page)
+{
+    EXPECT_EQ(TickedItems(c.window), (std::set<std::string>{"MnuSetTe", "MnuSyujyun", item}));
+    EXPECT_EQ(LibraryCodePage(), page);
+    PressCell(c.window, 8, 8);
+    const std::string comment = page == CodePage::Cp1252 ? "café" : "黒";
+    SetNodeComment(comment, "");
+    c.modals.Choose(c.File("coded.lib"));
+    qobject_cast<QAction*>(c.window.Control("MnuLibSave"))->trigger();
+    const std::optional<std::string> encoded = EncodeText(comment, page);
+    ASSERT_TRUE(encoded);
+    EXPECT_TRUE(ReadFile(c.File("coded.lib")).contains(QByteArray::fromStdString(*encoded)));
+    qobject_cast<QAction*>(c.window.Control("MnuCodeAuto"))->trigger();
 }
 
 const Case Cases[] = {
@@ -732,6 +762,106 @@ const Case Cases[] = {
          EXPECT_TRUE(c.window.Analysis().Log()->isVisible());
          EXPECT_EQ(c.window.Analysis().Log()->windowTitle(), "エンジンのログ");
      }},
+    // -- 変化(&V) --
+    {"MnuLibOpen",
+     [](Context& c) {
+         WriteFile(c.File("tree.sgf"), "(;GM[4]FF[4]SZ[15];B[hh](;W[ig];B[gi])(;W[aa]))");
+         c.modals.Choose(c.File("tree.sgf"));
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].mode, QFileDialog::AcceptOpen);
+         EXPECT_TRUE(c.modals.seen[0].filters.join(' ').contains("*.lib"));
+         EXPECT_TRUE(c.modals.seen[0].filters.join(' ').contains("*.sgf"));
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+         QTest::mouseClick(c.window.BitBack2, Qt::LeftButton);
+         QTest::mouseClick(c.window.BitGo1, Qt::LeftButton);
+         qobject_cast<QAction*>(c.window.Control("MnuNextVar"))->trigger();
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {1, 1, 'O'}})) << "the variation";
+     }},
+    {"MnuLibSave",
+     [](Context& c) {
+         Branched(c);
+         c.modals.Choose(c.File("saved.sgf"));
+     },
+     [](Context& c) {
+         ASSERT_EQ(c.modals.seen.size(), 1u);
+         EXPECT_EQ(c.modals.seen[0].mode, QFileDialog::AcceptSave);
+         EXPECT_EQ(c.modals.seen[0].proposed, "-.lib");
+         const QByteArray saved = ReadFile(c.File("saved.sgf"));
+         EXPECT_TRUE(saved.contains("(;B[gi])")) << saved.toStdString();
+         EXPECT_TRUE(saved.contains("(;B[aa])")) << saved.toStdString();
+         EXPECT_EQ(SeenBoard(c.window), Branch);
+     }},
+    {"MnuTreePanel", Branched,
+     [](Context& c) {
+         ASSERT_NE(c.window.TreeView, nullptr);
+         EXPECT_TRUE(c.window.TreeView->isVisible());
+         EXPECT_TRUE(TickedItems(c.window).count("MnuTreePanel"));
+         // The old third move is a node of its own; clicking it goes there.
+         TreeGraph& graph = *c.window.TreeView->Graph;
+         const NodeId old = EditorRecord.tree.FindChild(LineNode(2), MakeCell(7, 9));
+         ASSERT_NE(old, NoNode);
+         QTest::mouseClick(&graph, Qt::LeftButton, {}, graph.CentreOf(old));
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+         EXPECT_EQ(c.window.TreeView->CurrentLine->text(), "h8 i9 g7");
+         c.window.TreeView->close();
+         EXPECT_FALSE(TickedItems(c.window).count("MnuTreePanel"));
+     }},
+    {"MnuHenkaHyouji",
+     [](Context& c) {
+         Branched(c);
+         QTest::mouseClick(c.window.BitBack1, Qt::LeftButton);
+     },
+     [](Context& c) {
+         EXPECT_TRUE(TickedItems(c.window).count("MnuHenkaHyouji"));
+         // The ring at (7, 9), where the variation begins; none at (1, 1), the next move.
+         const QImage shown =
+             c.window.ImgBan->grab().toImage().convertToFormat(QImage::Format_RGB32);
+         EXPECT_EQ(shown.pixel(ViewCellX(7) + 16, ViewCellY(9) + 9), qRgb(0x1e, 0x50, 0xd2));
+         EXPECT_NE(shown.pixel(ViewCellX(1) + 16, ViewCellY(1) + 9), qRgb(0x1e, 0x50, 0xd2));
+     }},
+    {"MnuPrevVar", Branched,
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+         EXPECT_EQ(Memo(c.window), "　4 手目  白");
+         EXPECT_EQ(EnabledButtons(c.window), "111000");
+     }},
+    {"MnuNextVar",
+     [](Context& c) {
+         Branched(c);
+         qobject_cast<QAction*>(c.window.Control("MnuPrevVar"))->trigger();
+     },
+     [](Context& c) { EXPECT_EQ(SeenBoard(c.window), Branch); }},
+    {"MnuPromote", Branched,
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), Branch);
+         const RecordTree& t = EditorRecord.tree;
+         EXPECT_EQ(t.Node(t.Node(LineNode(2)).firstChild).move, MakeCell(1, 1));
+     }},
+    {"MnuDeleteVar", Branched,
+     [](Context& c) {
+         EXPECT_EQ(SeenBoard(c.window), With({{8, 8, 'X'}, {9, 7, 'O'}}));
+         EXPECT_EQ(EnabledButtons(c.window), "111111") << "the old third move is the tail";
+         EXPECT_EQ(EditorRecord.tree.FindChild(LineNode(2), MakeCell(1, 1)), NoNode);
+         QTest::mouseClick(c.window.BitGo1, Qt::LeftButton);
+         EXPECT_EQ(SeenBoard(c.window), ThreeStones);
+     }},
+
+    {"MnuCodeAuto",
+     [](Context& c) { qobject_cast<QAction*>(c.window.Control("MnuCodeGbk"))->trigger(); },
+     [](Context& c) {
+         EXPECT_EQ(TickedItems(c.window), (std::set<std::string>{"MnuSetTe", "MnuSyujyun"}));
+         EXPECT_EQ(LibraryCodePage(), std::nullopt);
+     }},
+    {"MnuCodeCp932", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeCp932", CodePage::Cp932); }},
+    {"MnuCodeGbk", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeGbk", CodePage::Gbk); }},
+    {"MnuCodeCp1252", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeCp1252", CodePage::Cp1252); }},
+    {"MnuCodeUtf8", nullptr,
+     [](Context& c) { ExpectCodePageChosen(c, "MnuCodeUtf8", CodePage::Utf8); }},
 };
 
 void PrintTo(const Case& c, std::ostream* out)

@@ -24,6 +24,7 @@
 #include "forms/WindowInput.h"
 #include "main/Files.h"
 #include "main/Moves.h"
+#include "main/Variations.h"
 
 namespace {
 
@@ -174,7 +175,9 @@ TEST(NavigationKeys, StandForTheNavigationButtons)
         {Qt::Key_Right, Qt::ShiftModifier, BitGo2Click},
         {Qt::Key_Left, Qt::ControlModifier, nullptr},
         {Qt::Key_Home, Qt::ShiftModifier, nullptr},
-        {Qt::Key_Up, Qt::NoModifier, nullptr},
+        {Qt::Key_Up, Qt::NoModifier, MnuPrevVariationClick},
+        {Qt::Key_Down, Qt::NoModifier, MnuNextVariationClick},
+        {Qt::Key_Up, Qt::ShiftModifier, nullptr},
         {Qt::Key_A, Qt::NoModifier, nullptr},
     };
     for (const auto& c : cases) {

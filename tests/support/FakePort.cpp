@@ -70,7 +70,9 @@ Answer FakePort::Ask(QuestionKind kind, const std::string& text)
 {
     questions.push_back({kind, text});
     if (answers.empty())
-        return kind == QuestionKind::Information ? Answer::Ok : Answer::Yes;
+        return kind == QuestionKind::Information ? Answer::Ok
+               : kind == QuestionKind::SaveFirst ? Answer::No
+                                                 : Answer::Yes;
     const Answer a = answers.front();
     answers.pop_front();
     return a;

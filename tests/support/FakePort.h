@@ -97,7 +97,8 @@ public:
     // Whether ImgGazouBan was visible while the file dialog ran.
     bool exportShownDuringDialog = false;
 
-    // Scripts. An empty answer queue answers OK / Yes; an empty dialog queue cancels.
+    // Scripts. An empty answer queue answers OK / Yes, and No (do not save) to the question
+    // before unsaved analysis is dropped; an empty dialog queue cancels.
     std::deque<Answer> answers;
     std::deque<std::string> dialogPaths; // "" cancels
     // Plays the user's part when the logic shows the settings dialog; unset cancels.
