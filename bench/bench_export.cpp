@@ -47,29 +47,26 @@ void Figure(benchmark::State& state, PictureFormat format)
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 
-void BM_Svg150(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Svg);
-}
-BENCHMARK(BM_Svg150)->Unit(benchmark::kMicrosecond);
-
-void BM_Pdf150(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Pdf);
-}
-BENCHMARK(BM_Pdf150)->Unit(benchmark::kMicrosecond);
-
-void BM_Png150At100Px(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Png);
-}
-BENCHMARK(BM_Png150At100Px)->Unit(benchmark::kMillisecond);
-
-void BM_Bmp150(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Bmp);
-}
-BENCHMARK(BM_Bmp150)->Unit(benchmark::kMicrosecond);
+// One benchmark a format, each under the name its figures are known by.
+[[maybe_unused]] const bool FiguresRegistered = [] {
+    const struct {
+        const char* name;
+        PictureFormat format;
+        benchmark::TimeUnit unit;
+    } rows[] = {
+        {"BM_Svg150", PictureFormat::Svg, benchmark::kMicrosecond},
+        {"BM_Pdf150", PictureFormat::Pdf, benchmark::kMicrosecond},
+        {"BM_Png150At100Px", PictureFormat::Png, benchmark::kMillisecond},
+        {"BM_Bmp150", PictureFormat::Bmp, benchmark::kMicrosecond},
+    };
+    for (const auto& row : rows) {
+        const PictureFormat format = row.format;
+        benchmark::RegisterBenchmark(row.name, [format](benchmark::State& state) {
+            Figure(state, format);
+        })->Unit(row.unit);
+    }
+    return true;
+}();
 
 // A game record of `count` moves without an opening.
 void WriteRecord(const std::string& path, const std::vector<CellIndex>& moves)

@@ -35,9 +35,12 @@ public:
 BenchPort* port;
 std::string scratchDir;
 
+using KifuImage = std::uint8_t[KifuFileSize];
+
 // 150 distinct cells, row by row, and the record that holds them.
-void Build150MoveRecord(std::uint8_t (&image)[KifuFileSize])
+const KifuImage& Build150MoveRecord()
 {
+    static KifuImage image;
     FormCreate();
     int n = 0;
     for (int row = 1; row <= 15 && n < KifuMoveSlots; ++row)
@@ -48,12 +51,12 @@ void Build150MoveRecord(std::uint8_t (&image)[KifuFileSize])
     for (int i = 0; i < KifuMoveSlots; ++i)
         KifuRecord.Moves[i] = MoveList[i];
     EncodeKifuRecord(KifuRecord, image);
+    return image;
 }
 
 void BM_OpenAndReplay150FromMemory(benchmark::State& state)
 {
-    static std::uint8_t image[KifuFileSize];
-    Build150MoveRecord(image);
+    const KifuImage& image = Build150MoveRecord();
     for (auto _ : state)
         benchmark::DoNotOptimize(OpenKifuImage(image));
     if (MoveCount != KifuMoveSlots)
@@ -63,8 +66,7 @@ BENCHMARK(BM_OpenAndReplay150FromMemory)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenAndReplay150FromFile(benchmark::State& state)
 {
-    static std::uint8_t image[KifuFileSize];
-    Build150MoveRecord(image);
+    const KifuImage& image = Build150MoveRecord();
     port->path = scratchDir + "/open150.kif";
     if (WriteWholeFile(port->path, image, KifuFileSize) != IoOk)
         state.SkipWithError("cannot write the record");
@@ -78,8 +80,7 @@ BENCHMARK(BM_OpenAndReplay150FromFile)->Unit(benchmark::kMicrosecond);
 // Each save replaces the file of the previous one: temporary file, sync, rename.
 void BM_Save150(benchmark::State& state)
 {
-    static std::uint8_t image[KifuFileSize];
-    Build150MoveRecord(image);
+    Build150MoveRecord();
     port->path = scratchDir + "/save150.kif";
     for (auto _ : state)
         MnuSaveAsClick();
