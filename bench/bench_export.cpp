@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +16,7 @@
 
 #include "BenchMain.h"
 #include "BoardState.h"
+#include "ScratchFolder.h"
 #include "SpawnQuietly.h"
 #include "drawing/DiagramFormats.h"
 #include "main/Diagram.h"
@@ -84,13 +84,11 @@ void WriteRecord(const std::string& path, const std::vector<CellIndex>& moves)
 // moves, with no display.
 void BM_ExportDir1000Svg(benchmark::State& state)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const std::filesystem::path dir = MakeScratchFolder();
+    if (dir.empty()) {
         state.SkipWithError("no scratch folder");
         return;
     }
-    const std::filesystem::path dir = pattern;
     std::vector<std::string> arguments = {KORVANE_PATH, "--export-dir", (dir / "out").string(),
                                           "--format", "svg"};
     for (int i = 0; i < 1000; ++i) {
@@ -98,16 +96,8 @@ void BM_ExportDir1000Svg(benchmark::State& state)
         WriteRecord(path, WalkedGame(30 + i % 121, static_cast<std::uint32_t>(i + 1)));
         arguments.push_back(path);
     }
-    for (auto _ : state) {
-        std::filesystem::remove_all(dir / "out");
-        const auto start = std::chrono::steady_clock::now();
-        if (!SpawnQuietly(KORVANE_PATH, arguments)) {
-            state.SkipWithError("the export did not end cleanly");
-            break;
-        }
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+    TimeRuns(state, KORVANE_PATH, arguments, false, "the export did not end cleanly",
+             [&dir] { std::filesystem::remove_all(dir / "out"); });
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ExportDir1000Svg)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

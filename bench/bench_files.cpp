@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "BenchMain.h"
+#include "ScratchFolder.h"
 #include "ViewPort.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
@@ -95,11 +96,9 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr)
+    scratchDir = MakeScratchFolder();
+    if (scratchDir.empty())
         return 1;
-    scratchDir = pattern;
     BenchPort p;
     Window = port = &p;
     RunBenchmarks(argc, argv);
