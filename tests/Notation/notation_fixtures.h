@@ -1,5 +1,5 @@
-// Shared by the notation tests: moves written as players write them, games of any length, and
-// the round trip of a game through a writer and its reader.
+// Shared by the notation tests: moves written as players write them, games of any length, the
+// round trip of a game through a writer and its reader, and a refusal's message.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -48,6 +48,17 @@ ReadsBack(notation::ReadResult (*read)(std::string_view),
         return ::testing::AssertionFailure() << "not read back: " << back.error->message;
     if (back.content.moves != game.moves)
         return ::testing::AssertionFailure() << "other moves read back";
+    return ::testing::AssertionSuccess();
+}
+
+// Reading stopped with exactly this message.
+inline ::testing::AssertionResult RefusedWith(const notation::ReadResult& result,
+                                              const std::string& message)
+{
+    if (result.ok())
+        return ::testing::AssertionFailure() << "read without an error";
+    if (result.error->message != message)
+        return ::testing::AssertionFailure() << "refused with " << result.error->message;
     return ::testing::AssertionSuccess();
 }
 

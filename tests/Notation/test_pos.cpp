@@ -67,8 +67,7 @@ TEST(Pos, WhatCannotBeReadIsRefused)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto result = ReadPos(c.file);
-        ASSERT_FALSE(result.ok());
-        EXPECT_EQ(result.error->message, c.message);
+        ASSERT_TRUE(fixtures::RefusedWith(result, c.message));
         EXPECT_EQ(result.error->offset, c.offset);
         EXPECT_TRUE(result.content.moves.empty());
     }

@@ -57,12 +57,8 @@ TEST(Psq, WhatCannotBeReadIsRefusedWithItsLine)
         {"occupied", "Piskvorky 15x15, 11:11, 0\n8,8,0\n8,8,0\n",
          "3行目の「8,8,0」の点にはすでに石があります"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const auto result = ReadPsq(c.file);
-        ASSERT_FALSE(result.ok());
-        EXPECT_EQ(result.error->message, c.message);
-    }
+    for (const auto& c : cases)
+        EXPECT_TRUE(fixtures::RefusedWith(ReadPsq(c.file), c.message)) << c.what;
 }
 
 // Reading back what is written, for games of any length, is a row of the formats' test.
