@@ -20,7 +20,7 @@ namespace {
 
 const char* const kDamaged = "ファイルの内容が正しくありません.";
 
-class KifuFile : public ::testing::Test {
+class KifuFile : public FileCommandTest<MnuSaveAsClick, MnuOpenClick> {
 protected:
     void SetUp() override
     {
@@ -40,16 +40,6 @@ protected:
         for (int c : cells)
             PressCell(CellColumn(c), CellRow(c));
     }
-    void Save(const std::string& path)
-    {
-        port.dialogPaths.push_back(path);
-        MnuSaveAsClick();
-    }
-    void Open(const std::string& path)
-    {
-        port.dialogPaths.push_back(path);
-        MnuOpenClick();
-    }
     // The action fails with this one message and leaves the board, the list and GameInfo.
     void ExpectFailsChangingNothing(const std::function<void()>& act, const std::string& message)
     {
@@ -64,9 +54,6 @@ protected:
     {
         return std::vector<int>(MoveList, MoveList + MoveCount);
     }
-
-    TempDir dir;
-    FakePort port;
 };
 
 TEST_F(KifuFile, SavesTheBytesOfTheExample)
