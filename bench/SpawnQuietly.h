@@ -3,6 +3,10 @@
 // when asked, standard output) sent to /dev/null. For the benchmarks that time whole runs.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,4 +49,23 @@ inline bool SpawnQuietly(const char* program, std::vector<std::string> arguments
                      WEXITSTATUS(status) == 0;
     posix_spawn_file_actions_destroy(&quiet);
     return ran;
+}
+
+// Each iteration's time is one whole run of `program`; `beforeEach`, untimed, readies its
+// files. A run that fails stops the benchmark with `failure`.
+inline void TimeRuns(benchmark::State& state, const char* program,
+                     const std::vector<std::string>& arguments, bool quietOutput,
+                     const char* failure, const std::function<void()>& beforeEach = {})
+{
+    for (auto _ : state) {
+        if (beforeEach)
+            beforeEach();
+        const auto start = std::chrono::steady_clock::now();
+        if (!SpawnQuietly(program, arguments, quietOutput)) {
+            state.SkipWithError(failure);
+            break;
+        }
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
 }

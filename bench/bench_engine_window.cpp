@@ -18,6 +18,7 @@
 
 #include <unistd.h>
 
+#include "ScratchFolder.h"
 #include "forms/EngineAnalysis.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
@@ -153,11 +154,9 @@ BENCHMARK(BM_LongestWaitWhileAnalysing)->Iterations(1)->Unit(benchmark::kMillise
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr)
+    scratchDir = MakeScratchFolder();
+    if (scratchDir.empty())
         return 1;
-    scratchDir = pattern;
     // The engine's limits are the defaults, not the user's remembered ones.
     setenv("XDG_CONFIG_HOME", scratchDir.c_str(), 1);
     QApplication app(argc, argv);

@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +16,7 @@
 
 #include "BenchMain.h"
 #include "BoardState.h"
+#include "ScratchFolder.h"
 #include "SpawnQuietly.h"
 #include "drawing/DiagramFormats.h"
 #include "main/Diagram.h"
@@ -47,29 +47,26 @@ void Figure(benchmark::State& state, PictureFormat format)
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 
-void BM_Svg150(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Svg);
-}
-BENCHMARK(BM_Svg150)->Unit(benchmark::kMicrosecond);
-
-void BM_Pdf150(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Pdf);
-}
-BENCHMARK(BM_Pdf150)->Unit(benchmark::kMicrosecond);
-
-void BM_Png150At100Px(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Png);
-}
-BENCHMARK(BM_Png150At100Px)->Unit(benchmark::kMillisecond);
-
-void BM_Bmp150(benchmark::State& state)
-{
-    Figure(state, PictureFormat::Bmp);
-}
-BENCHMARK(BM_Bmp150)->Unit(benchmark::kMicrosecond);
+// One benchmark a format, each under the name its figures are known by.
+[[maybe_unused]] const bool FiguresRegistered = [] {
+    const struct {
+        const char* name;
+        PictureFormat format;
+        benchmark::TimeUnit unit;
+    } rows[] = {
+        {"BM_Svg150", PictureFormat::Svg, benchmark::kMicrosecond},
+        {"BM_Pdf150", PictureFormat::Pdf, benchmark::kMicrosecond},
+        {"BM_Png150At100Px", PictureFormat::Png, benchmark::kMillisecond},
+        {"BM_Bmp150", PictureFormat::Bmp, benchmark::kMicrosecond},
+    };
+    for (const auto& row : rows) {
+        const PictureFormat format = row.format;
+        benchmark::RegisterBenchmark(row.name, [format](benchmark::State& state) {
+            Figure(state, format);
+        })->Unit(row.unit);
+    }
+    return true;
+}();
 
 // A game record of `count` moves without an opening.
 void WriteRecord(const std::string& path, const std::vector<CellIndex>& moves)
@@ -87,13 +84,11 @@ void WriteRecord(const std::string& path, const std::vector<CellIndex>& moves)
 // moves, with no display.
 void BM_ExportDir1000Svg(benchmark::State& state)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const std::filesystem::path dir = MakeScratchFolder();
+    if (dir.empty()) {
         state.SkipWithError("no scratch folder");
         return;
     }
-    const std::filesystem::path dir = pattern;
     std::vector<std::string> arguments = {KORVANE_PATH, "--export-dir", (dir / "out").string(),
                                           "--format", "svg"};
     for (int i = 0; i < 1000; ++i) {
@@ -101,16 +96,8 @@ void BM_ExportDir1000Svg(benchmark::State& state)
         WriteRecord(path, WalkedGame(30 + i % 121, static_cast<std::uint32_t>(i + 1)));
         arguments.push_back(path);
     }
-    for (auto _ : state) {
-        std::filesystem::remove_all(dir / "out");
-        const auto start = std::chrono::steady_clock::now();
-        if (!SpawnQuietly(KORVANE_PATH, arguments)) {
-            state.SkipWithError("the export did not end cleanly");
-            break;
-        }
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+    TimeRuns(state, KORVANE_PATH, arguments, false, "the export did not end cleanly",
+             [&dir] { std::filesystem::remove_all(dir / "out"); });
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ExportDir1000Svg)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "BenchMain.h"
+#include "ScratchFolder.h"
 #include "ViewPort.h"
 #include "main/FileIo.h"
 #include "main/Files.h"
@@ -35,9 +36,12 @@ public:
 BenchPort* port;
 std::string scratchDir;
 
+using KifuImage = std::uint8_t[KifuFileSize];
+
 // 150 distinct cells, row by row, and the record that holds them.
-void Build150MoveRecord(std::uint8_t (&image)[KifuFileSize])
+const KifuImage& Build150MoveRecord()
 {
+    static KifuImage image;
     FormCreate();
     int n = 0;
     for (int row = 1; row <= 15 && n < KifuMoveSlots; ++row)
@@ -48,12 +52,12 @@ void Build150MoveRecord(std::uint8_t (&image)[KifuFileSize])
     for (int i = 0; i < KifuMoveSlots; ++i)
         KifuRecord.Moves[i] = MoveList[i];
     EncodeKifuRecord(KifuRecord, image);
+    return image;
 }
 
 void BM_OpenAndReplay150FromMemory(benchmark::State& state)
 {
-    static std::uint8_t image[KifuFileSize];
-    Build150MoveRecord(image);
+    const KifuImage& image = Build150MoveRecord();
     for (auto _ : state)
         benchmark::DoNotOptimize(OpenKifuImage(image));
     if (MoveCount != KifuMoveSlots)
@@ -63,8 +67,7 @@ BENCHMARK(BM_OpenAndReplay150FromMemory)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenAndReplay150FromFile(benchmark::State& state)
 {
-    static std::uint8_t image[KifuFileSize];
-    Build150MoveRecord(image);
+    const KifuImage& image = Build150MoveRecord();
     port->path = scratchDir + "/open150.kif";
     if (WriteWholeFile(port->path, image, KifuFileSize) != IoOk)
         state.SkipWithError("cannot write the record");
@@ -78,8 +81,7 @@ BENCHMARK(BM_OpenAndReplay150FromFile)->Unit(benchmark::kMicrosecond);
 // Each save replaces the file of the previous one: temporary file, sync, rename.
 void BM_Save150(benchmark::State& state)
 {
-    static std::uint8_t image[KifuFileSize];
-    Build150MoveRecord(image);
+    Build150MoveRecord();
     port->path = scratchDir + "/save150.kif";
     for (auto _ : state)
         MnuSaveAsClick();
@@ -94,11 +96,9 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr)
+    scratchDir = MakeScratchFolder();
+    if (scratchDir.empty())
         return 1;
-    scratchDir = pattern;
     BenchPort p;
     Window = port = &p;
     RunBenchmarks(argc, argv);

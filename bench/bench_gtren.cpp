@@ -133,6 +133,17 @@ void TimePasses(benchmark::State& state, const Corpus& corpus, std::size_t calls
     ReportPerCall(state, callsPerPass);
 }
 
+// `visit` on the black moves with an open three only, reported as calls of those.
+template <typename Visit>
+void TimeBlackOpenThrees(benchmark::State& state, const Corpus& corpus, Visit visit)
+{
+    TimePasses(state, corpus, corpus.blackOpenThreeCount,
+               [&corpus, &visit](std::size_t i, CellIndex cell, std::int32_t colour) {
+                   if (corpus.blackOpenThree[i])
+                       visit(cell, colour);
+               });
+}
+
 // What replaying the corpus costs without any analysis: subtract it from the others.
 void BM_ReplayOnly(benchmark::State& state)
 {
@@ -171,13 +182,10 @@ BENCHMARK(BM_AnalyseThreats)->Unit(benchmark::kMillisecond);
 void BM_AnalyseThreatsBlackOpenThrees(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    TimePasses(state, corpus, corpus.blackOpenThreeCount,
-               [&corpus](std::size_t i, CellIndex cell, std::int32_t colour) {
-                   if (corpus.blackOpenThree[i]) {
-                       AnalyseThreats(0, colour, cell);
-                       benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
-                   }
-               });
+    TimeBlackOpenThrees(state, corpus, [](CellIndex cell, std::int32_t colour) {
+        AnalyseThreats(0, colour, cell);
+        benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
+    });
     state.counters["trials_per_call"] =
         static_cast<double>(corpus.trialCount) / static_cast<double>(corpus.blackOpenThreeCount);
 }
@@ -187,16 +195,13 @@ BENCHMARK(BM_AnalyseThreatsBlackOpenThrees)->Unit(benchmark::kMillisecond);
 void BM_ScanAllLinesBlackOpenThrees(benchmark::State& state)
 {
     const Corpus& corpus = TheCorpus();
-    TimePasses(state, corpus, corpus.blackOpenThreeCount,
-               [&corpus](std::size_t i, CellIndex cell, std::int32_t colour) {
-                   if (corpus.blackOpenThree[i]) {
-                       AnalysisLevel = 0;
-                       AnalysisColor = colour;
-                       AnalysisOrigin = cell;
-                       ScanAllLines();
-                       benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
-                   }
-               });
+    TimeBlackOpenThrees(state, corpus, [](CellIndex cell, std::int32_t colour) {
+        AnalysisLevel = 0;
+        AnalysisColor = colour;
+        AnalysisOrigin = cell;
+        ScanAllLines();
+        benchmark::DoNotOptimize(ThreatLevels[0].OpenThreeCount);
+    });
 }
 BENCHMARK(BM_ScanAllLinesBlackOpenThrees)->Unit(benchmark::kMillisecond);
 

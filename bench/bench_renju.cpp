@@ -26,6 +26,7 @@
 
 #include "NaiveFive.h"
 #include "Renju/Renju.h"
+#include "ScratchFolder.h"
 #include "SpawnQuietly.h"
 
 namespace {
@@ -659,13 +660,11 @@ BENCHMARK(BM_Batch1000)->Unit(benchmark::kMillisecond);
 // `korvane --vcf auto` on them all, start-up, reading and printing included.
 void BM_KorvaneVcf1000(benchmark::State& state)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-vcf-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
+    const std::filesystem::path dir = MakeScratchFolder("vcf");
+    if (dir.empty()) {
         state.SkipWithError("no scratch folder");
         return;
     }
-    const std::filesystem::path dir = pattern;
     std::vector<std::string> arguments = {KORVANE_PATH, "--vcf", "auto"};
     for (int i = 0; i < 1000; ++i) {
         // Each row two little-endian words of 2-bit cells, columns 1-8 and 9-15.
@@ -681,15 +680,7 @@ void BM_KorvaneVcf1000(benchmark::State& state)
         std::ofstream(path, std::ios::binary).write(bytes, sizeof bytes);
         arguments.push_back(path);
     }
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!SpawnQuietly(KORVANE_PATH, arguments, true)) {
-            state.SkipWithError("korvane --vcf did not end cleanly");
-            break;
-        }
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+    TimeRuns(state, KORVANE_PATH, arguments, true, "korvane --vcf did not end cleanly");
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_KorvaneVcf1000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "ScratchFolder.h"
 #include "StTaikyoku/StTaikyoku.h"
 #include "forms/FomKifu.h"
 #include "forms/Fonts.h"
@@ -135,11 +136,9 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     InstallFontSubstitutions();
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/korvane-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr)
+    scratchDir = MakeScratchFolder();
+    if (scratchDir.empty())
         return 1;
-    scratchDir = pattern;
     auto main = std::make_unique<TFomKifu>();
     window = main.get();
     Set_Taikyoku = new TSet_Taikyoku(window);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "Collection/Symmetry.h"
+#include "Board/Symmetry.h"
 
 namespace {
 
@@ -127,31 +127,36 @@ bool PositionIndex::Build(const Collection& collection, const IndexProgress& pro
         return true;
     };
 
-    std::vector<std::uint64_t> next(std::size_t{1} << BucketBits, 0);
     std::uint64_t done = 0;
-    for (std::uint32_t g = 0; g < gameCount; ++g) {
-        const CollectionGame& game = collection.games[g];
-        if (game.damaged)
-            continue;
-        if (g % 4096 == 0 && cancelled(done))
-            return false;
+    // Both passes visit the sound games in order; false when cancelled between two of them.
+    auto eachGame = [&](const auto& visit) {
+        for (std::uint32_t g = 0; g < gameCount; ++g) {
+            const CollectionGame& game = collection.games[g];
+            if (game.damaged)
+                continue;
+            if (g % 4096 == 0 && cancelled(done))
+                return false;
+            visit(g, game);
+        }
+        return true;
+    };
+
+    std::vector<std::uint64_t> next(std::size_t{1} << BucketBits, 0);
+    const bool counted = eachGame([&](std::uint32_t, const CollectionGame& game) {
         ForEachPosition(collection, game, [&](std::uint64_t key, int, int) {
             ++next[key >> (64 - BucketBits)];
             ++done;
         });
-    }
+    });
+    if (!counted)
+        return false;
     std::vector<std::uint64_t> bucketStart(next.size() + 1, 0);
     for (std::size_t b = 0; b < next.size(); ++b)
         bucketStart[b + 1] = bucketStart[b] + next[b];
     std::copy(bucketStart.begin(), bucketStart.end() - 1, next.begin());
 
     entries.resize(total);
-    for (std::uint32_t g = 0; g < gameCount; ++g) {
-        const CollectionGame& game = collection.games[g];
-        if (game.damaged)
-            continue;
-        if (g % 4096 == 0 && cancelled(done))
-            return false;
+    const bool placed = eachGame([&](std::uint32_t g, const CollectionGame& game) {
         const std::uint8_t* moves = collection.MovesOf(game);
         const std::uint32_t resultCode =
             game.result == ResultUnknown ? 3u : static_cast<std::uint32_t>(game.result);
@@ -163,8 +168,8 @@ bool PositionIndex::Build(const Collection& collection, const IndexProgress& pro
                 g << 11 | played << 3 | static_cast<std::uint32_t>(symmetry)};
             ++done;
         });
-    }
-    if (cancelled(2 * total))
+    });
+    if (!placed || cancelled(2 * total))
         return false;
     for (std::size_t b = 0; b + 1 < bucketStart.size(); ++b)
         std::sort(entries.begin() + static_cast<std::ptrdiff_t>(bucketStart[b]),

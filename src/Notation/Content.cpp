@@ -20,4 +20,14 @@ std::vector<CellIndex> LineOf(const Content& content)
     return moves;
 }
 
+bool LineReading::Place(CellIndex cell)
+{
+    bool& taken = taken_[static_cast<std::size_t>(cell)];
+    if (taken)
+        return false;
+    taken = true;
+    moves_.push_back(cell);
+    return true;
+}
+
 } // namespace notation

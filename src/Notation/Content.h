@@ -2,6 +2,7 @@
 // Plain C++: the window, the clipboard and the command line all go through these values.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -56,5 +57,17 @@ struct WriteResult {
 // The moves of a content as one line: a position's stones alternate black first, with passes
 // where one colour has run out.
 std::vector<CellIndex> LineOf(const Content& content);
+
+// The stones of a line of moves as it is read: each point takes one stone.
+class LineReading {
+public:
+    explicit LineReading(std::vector<CellIndex>& moves) : moves_(moves) {}
+    // Appends the move; false, appending nothing, where a stone already stands on the point.
+    bool Place(CellIndex cell);
+
+private:
+    std::vector<CellIndex>& moves_;
+    std::array<bool, CellTableSize> taken_{};
+};
 
 } // namespace notation

@@ -1,5 +1,6 @@
 #include "Notation/Opening.h"
 
+#include "Board/Symmetry.h"
 #include "Set_Data/Set_Data.h"
 
 namespace notation {
@@ -17,23 +18,6 @@ bool IsDirect(int number)
     return number <= 12 || number == 25;
 }
 
-// One of the eight symmetries of the board about its centre.
-CellIndex Transform(CellIndex cell, int symmetry)
-{
-    int dx = CellColumn(cell) - 8;
-    int dy = CellRow(cell) - 8;
-    if (symmetry & 4) {
-        const int t = dx;
-        dx = dy;
-        dy = t;
-    }
-    if (symmetry & 1)
-        dx = -dx;
-    if (symmetry & 2)
-        dy = -dy;
-    return MakeCell(8 + dx, 8 + dy);
-}
-
 } // namespace
 
 int OpeningNumber(const std::vector<CellIndex>& moves)
@@ -49,9 +33,9 @@ int OpeningNumber(const CellIndex* moves, std::size_t count)
     (void)filled;
     if (count < 3 || moves[0] != Centre || !IsBoardCell(moves[1]) || !IsBoardCell(moves[2]))
         return 0;
-    for (int symmetry = 0; symmetry < 8; ++symmetry) {
-        const CellIndex second = Transform(moves[1], symmetry);
-        const CellIndex third = Transform(moves[2], symmetry);
+    for (int symmetry = 0; symmetry < SymmetryCount; ++symmetry) {
+        const CellIndex second = ApplySymmetry(symmetry, moves[1]);
+        const CellIndex third = ApplySymmetry(symmetry, moves[2]);
         if (second != DirectSecond && second != IndirectSecond)
             continue;
         for (int number = 1; number <= 26; ++number)

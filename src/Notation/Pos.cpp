@@ -1,6 +1,5 @@
 #include "Notation/Pos.h"
 
-#include <array>
 #include <cstdio>
 #include <string>
 
@@ -44,7 +43,7 @@ ReadResult ReadPos(std::string_view bytes)
                                  "");
         return result;
     }
-    std::array<bool, CellTableSize> occupied{};
+    LineReading stones(result.content.moves);
     for (std::size_t k = 1; k <= count; ++k) {
         const auto byte = static_cast<unsigned char>(bytes[k]);
         if (byte == PosPass) {
@@ -59,14 +58,11 @@ ReadResult ReadPos(std::string_view bytes)
                 ByteError(k, where + "値" + Hex(byte) + "は盤の点ではありません", Hex(byte));
             return result;
         }
-        const CellIndex cell = MakeCell(byte % BoardLines + 1, byte / BoardLines + 1);
-        if (occupied[static_cast<std::size_t>(cell)]) {
+        if (!stones.Place(MakeCell(byte % BoardLines + 1, byte / BoardLines + 1))) {
             result.content.moves.clear();
             result.error = ByteError(k, where + "点にはすでに石があります", Hex(byte));
             return result;
         }
-        occupied[static_cast<std::size_t>(cell)] = true;
-        result.content.moves.push_back(cell);
     }
     return result;
 }

@@ -111,7 +111,7 @@ ReadResult ReadPsq(std::string_view bytes)
         return result;
     }
 
-    std::array<bool, CellTableSize> occupied{};
+    LineReading stones(result.content.moves);
     offset += text.size() + 1;
     while (nextLine(text)) {
         const std::size_t start = offset;
@@ -125,13 +125,10 @@ ReadResult ReadPsq(std::string_view bytes)
             result.error = LineError(line, start, Trimmed(text), "は盤の外の点です");
             return result;
         }
-        const CellIndex cell = MakeCell(x, y);
-        if (occupied[static_cast<std::size_t>(cell)]) {
+        if (!stones.Place(MakeCell(x, y))) {
             result.error = LineError(line, start, Trimmed(text), "の点にはすでに石があります");
             return result;
         }
-        occupied[static_cast<std::size_t>(cell)] = true;
-        result.content.moves.push_back(cell);
     }
     return result;
 }

@@ -409,7 +409,7 @@ std::optional<ReadError> Reader::ReadMoves()
     }
     const bool dashIsHalf = numberedHalves && anyDash;
 
-    std::array<bool, CellTableSize> occupied{};
+    LineReading stones(content_.moves);
     for (const Item& item : items) {
         switch (item.kind) {
         case Item::Kind::Number:
@@ -422,10 +422,8 @@ std::optional<ReadError> Reader::ReadMoves()
             content_.moves.push_back(Pass);
             break;
         case Item::Kind::Move:
-            if (occupied[static_cast<std::size_t>(item.cell)])
+            if (!stones.Place(item.cell))
                 return ErrorAt(item.begin, item.end, "の点にはすでに石があります");
-            occupied[static_cast<std::size_t>(item.cell)] = true;
-            content_.moves.push_back(item.cell);
             break;
         }
     }

@@ -9,7 +9,7 @@
 #include "Collection/GameFilter.h"
 #include "Collection/PositionIndex.h"
 #include "Collection/Rif/RifReader.h"
-#include "Collection/Symmetry.h"
+#include "Board/Symmetry.h"
 
 namespace {
 

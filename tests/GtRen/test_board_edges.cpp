@@ -2,6 +2,7 @@
 // every edge and corner, for both colours, wherever the origin sits in the shape.
 #include "ThreatFixture.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,6 +39,21 @@ CellIndex Cell(const LineEnd& end, int k)
     return end.edge + k * end.inward;
 }
 
+// `count` stones of `colour` from the edge along the line, on an otherwise empty board.
+void StonesFromTheEdge(const LineEnd& end, std::int32_t colour, int count)
+{
+    ClearBoard();
+    for (int k = 0; k < count; ++k)
+        BoardCells[Cell(end, k)] = colour;
+}
+
+std::string Where(const LineEnd& end, std::int32_t colour, int origin)
+{
+    return (::testing::Message() << "edge " << end.edge << " inward " << end.inward << " colour "
+                                 << colour << " origin " << origin)
+        .GetString();
+}
+
 // 72 lines of five or more cells: 15 rows, 15 columns and 21 of each diagonal direction.
 TEST(BoardEdges, EveryLineHasTwoEnds)
 {
@@ -49,13 +65,10 @@ TEST(BoardEdges, FourAgainstTheEdgeHasItsFreeEndAsPoint)
 {
     for (const LineEnd& end : LineEnds()) {
         for (const std::int32_t colour : {CellBlack, CellWhite}) {
-            ClearBoard();
-            for (int k = 0; k < 4; ++k)
-                BoardCells[Cell(end, k)] = colour;
+            StonesFromTheEdge(end, colour, 4);
             const BoardSnapshot before = SnapshotBoard();
             for (int k = 0; k < 4; ++k) {
-                SCOPED_TRACE(::testing::Message() << "edge " << end.edge << " inward " << end.inward
-                                                  << " colour " << colour << " origin " << k);
+                SCOPED_TRACE(Where(end, colour, k));
                 SideToMove = colour;
                 EXPECT_EQ(FourBlockQuery(Cell(end, k)), Cell(end, 4));
                 EXPECT_EQ(CountsOf(Level(0)), (Counts{0, 0, 0, 1, 0, 0}));
@@ -72,16 +85,13 @@ TEST(BoardEdges, ThreeAgainstTheEdgeIsAtMostClosed)
 {
     for (const LineEnd& end : LineEnds()) {
         for (const std::int32_t colour : {CellBlack, CellWhite}) {
-            ClearBoard();
-            for (int k = 0; k < 3; ++k)
-                BoardCells[Cell(end, k)] = colour;
+            StonesFromTheEdge(end, colour, 3);
             const BoardSnapshot before = SnapshotBoard();
             // Scanned towards higher cells, a line's first end is met before the stones and
             // its last end after them.
             const bool edgeAhead = end.inward < 0;
             for (int k = 0; k < 3; ++k) {
-                SCOPED_TRACE(::testing::Message() << "edge " << end.edge << " inward " << end.inward
-                                                  << " colour " << colour << " origin " << k);
+                SCOPED_TRACE(Where(end, colour, k));
                 AnalyseThreats(0, colour, Cell(end, k));
                 if (edgeAhead) {
                     EXPECT_EQ(CountsOf(Level(0)), (Counts{0, 0, 0, 0, 0, 1}));

@@ -1,5 +1,8 @@
-// Shared by the notation tests: moves written as players write them, and games of any length.
+// Shared by the notation tests: moves written as players write them, games of any length, the
+// round trip of a game through a writer and its reader, and a refusal's message.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
@@ -30,6 +33,33 @@ inline std::vector<CellIndex> Game(int length)
         moves.push_back(MakeCell(n % 15 + 1, n / 15 + 1));
     }
     return moves;
+}
+
+// The game written and read back gives the same moves; a failure says which step broke.
+inline ::testing::AssertionResult
+ReadsBack(notation::ReadResult (*read)(std::string_view),
+          notation::WriteResult (*write)(const notation::Content&), const notation::Content& game)
+{
+    const auto written = write(game);
+    if (!written.ok())
+        return ::testing::AssertionFailure() << "refused: " << written.refusal;
+    const auto back = read(written.bytes);
+    if (!back.ok())
+        return ::testing::AssertionFailure() << "not read back: " << back.error->message;
+    if (back.content.moves != game.moves)
+        return ::testing::AssertionFailure() << "other moves read back";
+    return ::testing::AssertionSuccess();
+}
+
+// Reading stopped with exactly this message.
+inline ::testing::AssertionResult RefusedWith(const notation::ReadResult& result,
+                                              const std::string& message)
+{
+    if (result.ok())
+        return ::testing::AssertionFailure() << "read without an error";
+    if (result.error->message != message)
+        return ::testing::AssertionFailure() << "refused with " << result.error->message;
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace fixtures

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "Notation/Pos.h"
 #include "Notation/Psq.h"
@@ -34,18 +35,17 @@ const Codec& CodecNamed(const std::string& name)
     return Codecs[0];
 }
 
-TEST(Formats, EachRowReadsBackTheGameItWrites)
+TEST(Formats, EachRowReadsBackTheGamesItWrites)
 {
-    Content game;
-    game.moves = fixtures::Moves("h8 i9 j10 a1 o15");
-    for (const Codec& format : Codecs) {
-        SCOPED_TRACE(format.name);
-        const auto written = format.write(game);
-        ASSERT_TRUE(written.ok()) << written.refusal;
-        const auto read = format.read(written.bytes);
-        ASSERT_TRUE(read.ok()) << read.error->message;
-        EXPECT_EQ(read.content.moves, game.moves);
-    }
+    const std::vector<CellIndex> games[] = {fixtures::Moves("h8 i9 j10 a1 o15"), fixtures::Game(1),
+                                            fixtures::Game(5), fixtures::Game(150)};
+    for (const Codec& format : Codecs)
+        for (const auto& moves : games) {
+            SCOPED_TRACE(std::string(format.name) + ", " + std::to_string(moves.size()) + " moves");
+            Content game;
+            game.moves = moves;
+            EXPECT_TRUE(fixtures::ReadsBack(format.read, format.write, game));
+        }
 }
 
 TEST(Formats, BinaryBytesAreRefusedByTheTextReadersWithAMessage)

@@ -67,25 +67,20 @@ TEST(Pos, WhatCannotBeReadIsRefused)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto result = ReadPos(c.file);
-        ASSERT_FALSE(result.ok());
-        EXPECT_EQ(result.error->message, c.message);
+        ASSERT_TRUE(fixtures::RefusedWith(result, c.message));
         EXPECT_EQ(result.error->offset, c.offset);
         EXPECT_TRUE(result.content.moves.empty());
     }
 }
 
-TEST(Pos, WrittenGamesReadBackAsTheSameMoves)
+// Reading back what is written, for games of any length, is a row of the formats' test.
+TEST(Pos, AGameIsWrittenAsItsCountAndOneByteAMove)
 {
     for (const int length : {1, 5, 150}) {
         SCOPED_TRACE(length);
         Content game;
         game.moves = fixtures::Game(length);
-        const auto written = WritePos(game);
-        ASSERT_TRUE(written.ok()) << written.refusal;
-        EXPECT_EQ(written.bytes.size(), static_cast<std::size_t>(length) + 1);
-        const auto read = ReadPos(written.bytes);
-        ASSERT_TRUE(read.ok()) << read.error->message;
-        EXPECT_EQ(read.content.moves, game.moves);
+        EXPECT_EQ(WritePos(game).bytes.size(), static_cast<std::size_t>(length) + 1);
     }
 }
 

@@ -88,8 +88,7 @@ TEST(TextRecord, EachPastedFormReadsAsItsMovesAndEachFaultIsNamed)
         SCOPED_TRACE(c.what);
         const auto result = ReadText(c.input);
         if (c.message) {
-            ASSERT_FALSE(result.ok());
-            EXPECT_EQ(result.error->message, c.message);
+            ASSERT_TRUE(fixtures::RefusedWith(result, c.message));
             EXPECT_TRUE(result.content.moves.empty());
             continue;
         }
@@ -233,12 +232,8 @@ TEST(TextRecord, ADiagramOfTheWrongShapeIsRefused)
         {narrow, "1行目の盤面図の行には点が14個あります（1行に15個の点が要ります）"},
         {stray, "2行25列の「z」は盤面図の点として読めません"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto result = ReadText(c.text);
-        ASSERT_FALSE(result.ok());
-        EXPECT_EQ(result.error->message, c.message);
-    }
+    for (const auto& c : cases)
+        EXPECT_TRUE(fixtures::RefusedWith(ReadText(c.text), c.message)) << c.text;
 }
 
 TEST(TextRecord, WrittenGamesReadBackAsTheSameMovesAndTags)
@@ -248,12 +243,8 @@ TEST(TextRecord, WrittenGamesReadBackAsTheSameMovesAndTags)
         Content game;
         game.moves = fixtures::Game(length);
         game.tags = {{"Black", "Kim \"the wall\" \\"}, {"Result", "1-0"}};
-        const auto written = WriteText(game);
-        ASSERT_TRUE(written.ok());
-        const auto read = ReadText(written.bytes);
-        ASSERT_TRUE(read.ok()) << read.error->message;
-        EXPECT_EQ(read.content.moves, game.moves);
-        EXPECT_EQ(read.content.tags, game.tags);
+        EXPECT_TRUE(fixtures::ReadsBack(ReadText, WriteText, game));
+        EXPECT_EQ(ReadText(WriteText(game).bytes).content.tags, game.tags);
     }
 }
 

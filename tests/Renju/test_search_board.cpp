@@ -7,21 +7,11 @@
 #include <vector>
 
 #include "../fixtures/BoardPicture.h"
+#include "NaiveFive.h"
 #include "Renju/Renju.h"
 #include "Renju/SearchBoard.h"
 
 namespace {
-
-// The length of the unbroken row of `colour` through `cell` along `step`.
-int RowLength(const Table& table, CellIndex cell, int step, int colour)
-{
-    int length = 1;
-    for (CellIndex at = cell + step; table[at] == colour; at += step)
-        ++length;
-    for (CellIndex at = cell - step; table[at] == colour; at -= step)
-        ++length;
-    return length;
-}
 
 bool IsFive(int length, int colour)
 {
@@ -35,7 +25,7 @@ bool FiveAndPoints(Table table, CellIndex cell, int colour, std::vector<CellInde
     table[cell] = colour;
     bool five = false;
     for (int step : LineSteps) {
-        five = five || IsFive(RowLength(table, cell, step, colour), colour);
+        five = five || IsFive(RunThrough(table.data(), cell, colour, step), colour);
         for (int q = -4; q <= 4; ++q) {
             const CellIndex at = cell + q * step;
             if (q == 0 || at < 0 || at >= CellTableSize || table[at] != CellEmpty)
@@ -45,7 +35,7 @@ bool FiveAndPoints(Table table, CellIndex cell, int colour, std::vector<CellInde
             bool through = true;
             for (int k = 1; k < (q < 0 ? -q : q); ++k)
                 through = through && table[at + (q < 0 ? k : -k) * step] == colour;
-            if (through && IsFive(RowLength(table, at, step, colour), colour))
+            if (through && IsFive(RunThrough(table.data(), at, colour, step), colour))
                 points.push_back(at);
             table[at] = CellEmpty;
         }

@@ -6,7 +6,7 @@
 
 #include "../main/test_files_fixture.h"
 #include "Board/Coordinates.h"
-#include "Collection/Symmetry.h"
+#include "Board/Symmetry.h"
 #include "ProgramRun.h"
 #include "main/HaisekiFile.h"
 #include "main/KifuFile.h"

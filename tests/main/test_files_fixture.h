@@ -1,4 +1,5 @@
-// Shared by the file tests: a scratch folder, byte helpers, a snapshot of
+// Shared by the file tests: a scratch folder, byte helpers, a fixture for a format's menu
+// items, a snapshot of
 // everything a refused or failed file command must leave as it was, and a way to
 // run a check without root's right to ignore file permissions.
 #pragma once
@@ -118,6 +119,26 @@ inline std::vector<int> DistinctCells(int count)
                 cells.push_back(row * 16 + column);
     return cells;
 }
+
+// A test of one format's menu items: a fresh start, a scratch folder, and Save and Open, which
+// answer the file dialog with `path` and choose the item.
+template <void (*SaveItem)(), void (*OpenItem)()> class FileCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override { port.Start(); }
+    void Save(const std::string& path)
+    {
+        port.dialogPaths.push_back(path);
+        SaveItem();
+    }
+    void Open(const std::string& path)
+    {
+        port.dialogPaths.push_back(path);
+        OpenItem();
+    }
+
+    TempDir dir;
+    FakePort port;
+};
 
 // What a file command that fails or refuses must leave untouched.
 struct Snapshot {

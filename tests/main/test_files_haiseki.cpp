@@ -12,19 +12,8 @@
 
 namespace {
 
-class HaisekiFile : public ::testing::Test {
+class HaisekiFile : public FileCommandTest<MnuHaisekiSaveClick, MnuHaisekiOpenClick> {
 protected:
-    void SetUp() override { port.Start(); }
-    void Save(const std::string& path)
-    {
-        port.dialogPaths.push_back(path);
-        MnuHaisekiSaveClick();
-    }
-    void Open(const std::string& path)
-    {
-        port.dialogPaths.push_back(path);
-        MnuHaisekiOpenClick();
-    }
     // Sets one stone directly, as stone placement would, and returns the file.
     Bytes SavedWith(int column, int row, int colour)
     {
@@ -33,9 +22,6 @@ protected:
         Save(dir.File("one.dat"));
         return ReadBytes(dir.File("one.dat"));
     }
-
-    TempDir dir;
-    FakePort port;
 };
 
 TEST_F(HaisekiFile, StoresTheBytesOfTheExamples)

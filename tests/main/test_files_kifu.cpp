@@ -2,6 +2,7 @@
 // 150-slot limit, and every failure leaving the game as it was.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "Set_Data/Set_Data.h"
@@ -19,7 +20,7 @@ namespace {
 
 const char* const kDamaged = "ファイルの内容が正しくありません.";
 
-class KifuFile : public ::testing::Test {
+class KifuFile : public FileCommandTest<MnuSaveAsClick, MnuOpenClick> {
 protected:
     void SetUp() override
     {
@@ -39,23 +40,20 @@ protected:
         for (int c : cells)
             PressCell(CellColumn(c), CellRow(c));
     }
-    void Save(const std::string& path)
+    // The action fails with this one message and leaves the board, the list and GameInfo.
+    void ExpectFailsChangingNothing(const std::function<void()>& act, const std::string& message)
     {
-        port.dialogPaths.push_back(path);
-        MnuSaveAsClick();
-    }
-    void Open(const std::string& path)
-    {
-        port.dialogPaths.push_back(path);
-        MnuOpenClick();
+        port.errors.clear();
+        const Snapshot before = Snapshot::Take(port);
+        act();
+        ASSERT_EQ(port.errors.size(), 1u);
+        EXPECT_EQ(port.errors[0], message);
+        EXPECT_TRUE(Snapshot::Take(port) == before);
     }
     std::vector<int> ListOnBoard() const
     {
         return std::vector<int>(MoveList, MoveList + MoveCount);
     }
-
-    TempDir dir;
-    FakePort port;
 };
 
 TEST_F(KifuFile, SavesTheBytesOfTheExample)
@@ -319,12 +317,7 @@ TEST_F(KifuFile, FailedOpenLeavesEverythingAsItWas)
     Enter({20, 21, 22});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        port.errors.clear();
-        const Snapshot before = Snapshot::Take(port);
-        Open(c.path);
-        ASSERT_EQ(port.errors.size(), 1u);
-        EXPECT_EQ(port.errors[0], c.message);
-        EXPECT_TRUE(Snapshot::Take(port) == before);
+        ExpectFailsChangingNothing([&] { Open(c.path); }, c.message);
     }
 }
 
@@ -355,12 +348,7 @@ TEST_F(KifuFile, FailedSaveReportsAndLeavesBoardAndGameInfo)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        port.errors.clear();
-        const Snapshot before = Snapshot::Take(port);
-        Save(c.path);
-        ASSERT_EQ(port.errors.size(), 1u);
-        EXPECT_EQ(port.errors[0], c.message);
-        EXPECT_TRUE(Snapshot::Take(port) == before);
+        ExpectFailsChangingNothing([&] { Save(c.path); }, c.message);
     }
 }
 
@@ -411,13 +399,8 @@ TEST_F(KifuFile, DamagedRecordsAreRefusedWithNothingChanged)
     Enter({20, 21});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        port.errors.clear();
         WriteBytes(dir.File("bad.kif"), c.image);
-        const Snapshot before = Snapshot::Take(port);
-        Open(dir.File("bad.kif"));
-        ASSERT_EQ(port.errors.size(), 1u);
-        EXPECT_EQ(port.errors[0], kDamaged);
-        EXPECT_TRUE(Snapshot::Take(port) == before);
+        ExpectFailsChangingNothing([&] { Open(dir.File("bad.kif")); }, kDamaged);
     }
 }
 

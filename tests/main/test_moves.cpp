@@ -20,6 +20,15 @@ int Stone(int column, int row)
     return BoardCells[MakeCell(column, row)];
 }
 
+// Three stones of `colour` from (column, row) on, a step (dx, dy) apart, and one of the other
+// colour just before them: a stone just after them makes a four with one point left.
+void BlockedThree(std::int32_t colour, int column, int row, int dx, int dy)
+{
+    BoardCells[MakeCell(column - dx, row - dy)] = Opponent(colour);
+    for (int k = 0; k < 3; ++k)
+        BoardCells[MakeCell(column + k * dx, row + k * dy)] = colour;
+}
+
 // Four moves far apart, so no line of them forms a threat.
 const int kMoves[4][2] = {{2, 2}, {14, 2}, {2, 14}, {14, 14}};
 
@@ -41,20 +50,9 @@ enum class Mode { MoveOrder, FourChase, StonePlacement, Letters };
 
 void Choose(Mode mode)
 {
-    switch (mode) {
-    case Mode::MoveOrder:
-        MnuSetTeClick();
-        break;
-    case Mode::FourChase:
-        MnuSetSioiClick();
-        break;
-    case Mode::StonePlacement:
-        MnuSetIsiClick();
-        break;
-    case Mode::Letters:
-        MnuSetMojiClick();
-        break;
-    }
+    // The menu item of each mode, in the order of Mode.
+    void (*const items[])() = {MnuSetTeClick, MnuSetSioiClick, MnuSetIsiClick, MnuSetMojiClick};
+    items[static_cast<int>(mode)]();
 }
 
 struct NumberingCase {
@@ -254,12 +252,8 @@ TEST(ForcedAnswers, AreEnteredAsAChain)
 {
     FakePort port;
     port.Start();
-    for (int column = 5; column <= 7; ++column)
-        BoardCells[MakeCell(column, 8)] = CellBlack;
-    BoardCells[MakeCell(4, 8)] = CellWhite;
-    for (int row = 5; row <= 7; ++row)
-        BoardCells[MakeCell(9, row)] = CellWhite;
-    BoardCells[MakeCell(9, 4)] = CellBlack;
+    BlockedThree(CellBlack, 5, 8, 1, 0);
+    BlockedThree(CellWhite, 9, 5, 0, 1);
     MnuSiTomeClick();
     ASSERT_EQ(AutoBlockFours, 1);
 
@@ -280,9 +274,7 @@ TEST(ForcedAnswers, KeepALetterWhenNumberingIsOff)
 {
     FakePort port;
     port.Start();
-    for (int column = 5; column <= 7; ++column)
-        BoardCells[MakeCell(column, 8)] = CellWhite;
-    BoardCells[MakeCell(4, 8)] = CellBlack;
+    BlockedThree(CellWhite, 5, 8, 1, 0);
     CellMarks[MakeCell(9, 8)] = -1;
     SideToMove = CellWhite;
     MnuSiTomeClick();
@@ -297,9 +289,7 @@ TEST(ForcedAnswers, AreNotGivenWhileTheOptionIsOff)
 {
     FakePort port;
     port.Start();
-    for (int column = 5; column <= 7; ++column)
-        BoardCells[MakeCell(column, 8)] = CellBlack;
-    BoardCells[MakeCell(4, 8)] = CellWhite;
+    BlockedThree(CellBlack, 5, 8, 1, 0);
     PressCell(8, 8);
     EXPECT_EQ(MoveCount, 1);
     EXPECT_EQ(Stone(9, 8), CellEmpty);
