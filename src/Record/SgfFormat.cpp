@@ -303,6 +303,10 @@ private:
                 SkipSpace();
             }
         }
+        // A game tree that begins at the top level after the first ("((;…)(;…))") has no
+        // node above it: its moves hang from the root.
+        if (cur == NoNode && sawNode_)
+            cur = t_.Root();
         NodeId node;
         if (!sawNode_) {
             node = t_.Root();

@@ -70,6 +70,9 @@ TEST(SgfFormat, ReadsOtherRenjuToolsFiles)
          "one two]\nthree"},
         {"lower case in names, spaces", " ( ; GaMe[4] ; B [hh] C [x] ) (;B[aa])", "x"},
         {"first node holds the move", "(;B[hh]C[first];W[ii])", "first"},
+        // Games side by side inside one more pair of parentheses: the later ones have no node
+        // above them and become variations from the root.
+        {"nested collection", "((;GM[4]SZ[15];B[hh]C[a])(;B[gg]))", "a"},
     };
     for (const Case& c : cases) {
         Record r = ReadOk(c.sgf);
@@ -78,6 +81,8 @@ TEST(SgfFormat, ReadsOtherRenjuToolsFiles)
         ASSERT_NE(r.tree.Text(h8), nullptr) << c.name;
         EXPECT_EQ(r.tree.Text(h8)->multiLine, c.comment) << c.name;
     }
+    const Record nested = ReadOk("((;GM[4]SZ[15];B[hh])(;B[gg]))");
+    EXPECT_NE(nested.tree.FindChild(0, C("g9")), NoNode);
 }
 
 TEST(SgfFormat, DamagedFilesAreRefusedWithAMessage)
