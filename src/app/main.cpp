@@ -1,4 +1,4 @@
-// Program entry: with no arguments the editor (application, main window, settings dialog,
+// Program entry: with no arguments the editor (application, main window,
 // event loop); with a file the editor opening it; with a command its work and no window.
 #include <QApplication>
 #include <cstdio>
@@ -105,8 +105,8 @@ int main(int argc, char** argv)
     InstallQtTranslation(application);
     InstallFontSubstitutions();
 
+    // The game-settings dialog is built, as the window's child, when first asked for.
     auto* mainWindow = new TFomKifu;
-    Set_Taikyoku = new TSet_Taikyoku(mainWindow);
     // After the window's own menus; it reads or writes nothing until a collection is opened.
     InstallCollectionMenu(mainWindow);
     if (!line.enginePath.isEmpty())

@@ -37,7 +37,8 @@ void CopyBlock(uchar* dst, qsizetype dstStride, const QImage& src, int left, int
 
 } // namespace
 
-BoardView::BoardView() : pictures_(ThePictures()), image_(ViewSize, ViewSize, QImage::Format_RGB32)
+BoardView::BoardView()
+    : pictures_(TheViewPictures()), image_(ViewSize, ViewSize, QImage::Format_RGB32)
 {
     image_.fill(PaperColour);
     digits_[0] = InViewFormat(pictures_.ImgBsuji);

@@ -228,9 +228,9 @@ QImage ExportWhiteStone()
     return stone;
 }
 
-Pictures Build()
+// The board view's tiles and digits: the window's first paint needs them.
+void BuildView(Pictures& p)
 {
-    Pictures p;
     p.BmpBlankTL = BoardTile(false, true, false, true);
     p.BmpBlankT = BoardTile(true, true, false, true);
     p.BmpBlankTR = BoardTile(true, false, false, true);
@@ -248,7 +248,11 @@ Pictures Build()
     p.ImgWsuji = ViewStrip(MonoWhite, MonoBlack);
     p.ImgBsuji2 = NarrowTwo(ViewNarrowTwoWidth, ViewNarrowTwoRows, MonoBlack, MonoWhite);
     p.ImgWsuji2 = NarrowTwo(ViewNarrowTwoWidth, ViewNarrowTwoRows, MonoWhite, MonoBlack);
+}
 
+// The export's pictures: not needed until a picture is exported.
+void BuildExport(Pictures& p)
+{
     p.GazouBan = BlankExportBoard();
     p.kuro_isi = ExportBlackStone();
     p.siro_isi = ExportWhiteStone();
@@ -257,13 +261,27 @@ Pictures Build()
     p.siro_suuji = ExportStrip(MonoWhite, MonoBlack);
     p.kuro_suuji2 = NarrowTwo(ExportNarrowTwoWidth, ExportNarrowTwoRows, MonoBlack, MonoWhite);
     p.siro_suuji2 = NarrowTwo(ExportNarrowTwoWidth, ExportNarrowTwoRows, MonoWhite, MonoBlack);
-    return p;
+}
+
+Pictures& Store()
+{
+    static Pictures pictures;
+    return pictures;
 }
 
 } // namespace
 
+const Pictures& TheViewPictures()
+{
+    static const bool built = (BuildView(Store()), true);
+    (void)built;
+    return Store();
+}
+
 const Pictures& ThePictures()
 {
-    static const Pictures pictures = Build();
-    return pictures;
+    TheViewPictures();
+    static const bool built = (BuildExport(Store()), true);
+    (void)built;
+    return Store();
 }

@@ -27,3 +27,7 @@ constexpr QRgb PaperColour = 0xffffffff;
 
 // Built on first use and kept for the run.
 const Pictures& ThePictures();
+
+// The same pictures with only the board view's built (the export's stay null until
+// ThePictures is called): all the window's first paint needs.
+const Pictures& TheViewPictures();

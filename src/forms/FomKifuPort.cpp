@@ -143,8 +143,9 @@ bool TFomKifu::RunFileDialog(FileDialogKind kind, const std::string& fileName,
 
 std::optional<GameSettings> TFomKifu::AskGameSettings(const GameSettings& current)
 {
+    // Built when first asked for: nothing of it is needed to show the window.
     if (Set_Taikyoku == nullptr)
-        return std::nullopt;
+        Set_Taikyoku = new TSet_Taikyoku(this);
     return Set_Taikyoku->Ask(current);
 }
 

@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <QWidget>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -38,6 +40,19 @@ private:
     bool held_ = false;
 };
 
+constexpr const char* Faces[] = {FaceGothic, FacePGothic, FacePMincho};
+
+// The installed face each of Faces maps to, once InstallFontSubstitutions has run.
+QString Installed[std::size(Faces)];
+
+int IndexOf(const char* face)
+{
+    for (std::size_t i = 0; i < std::size(Faces); ++i)
+        if (std::strcmp(Faces[i], face) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
 void Substitute(const char* face, const QStringList& preferred, const QStringList& anyJapanese)
 {
     QStringList list = preferred;
@@ -47,6 +62,15 @@ void Substitute(const char* face, const QStringList& preferred, const QStringLis
         }
     }
     QFont::insertSubstitutions(QString::fromUtf8(face), list);
+    // The face Qt would settle on for the name, asked for by its own name: a name that
+    // is not installed sends every font built from it through fontconfig's fallbacks
+    // for each of its substitutes and each script, a few milliseconds at start-up.
+    for (const QString& family : QStringList{QString::fromUtf8(face)} + list) {
+        if (QFontDatabase::hasFamily(family)) {
+            Installed[IndexOf(face)] = family;
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -62,7 +86,9 @@ void InstallFontSubstitutions()
 
 QFont WindowFont(const char* face, int pixelHeight, bool bold)
 {
-    QFont font(QString::fromUtf8(face));
+    const int known = IndexOf(face);
+    QFont font(known >= 0 && !Installed[known].isEmpty() ? Installed[known]
+                                                         : QString::fromUtf8(face));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;

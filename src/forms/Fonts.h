@@ -14,7 +14,8 @@ constexpr const char* FacePMincho = "ＭＳ Ｐ明朝";     // proportional minc
 // QGuiApplication; calling it again adds nothing.
 void InstallFontSubstitutions();
 
-// A face of the given pixel height (the character height of the layout).
+// A face of the given pixel height (the character height of the layout). Once the
+// substitutions are in, the font names the installed face the face's name maps to.
 QFont WindowFont(const char* face, int pixelHeight, bool bold = false);
 
 // Holds back the font changes of `widget` and of the children it has now until each is
