@@ -507,7 +507,7 @@ void CollectionWindow::SearchBoard()
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
         if (IsBoardCell(cell) && (BoardCells[cell] == CellBlack || BoardCells[cell] == CellWhite))
             position->cells[cell] = BoardCells[cell];
-    position->toMove = SideToMoveOf(position->cells);
+    position->toMove = SideToMoveOf(position->cells, std::max(MoveCount, 0));
     found_ = opened_->index.Search(opened_->collection, *position);
     searched_ = std::move(position);
     nextMoves_->setRowCount(static_cast<int>(found_.nextMoves.size()));

@@ -13,7 +13,7 @@
 namespace {
 
 // Changed whenever the saved form or the index's keys change.
-constexpr const char Magic[8] = {'K', 'V', 'I', 'D', 'X', '0', '0', '1'};
+constexpr const char Magic[8] = {'K', 'V', 'I', 'D', 'X', '0', '0', '2'};
 static_assert(std::is_trivially_copyable<CollectionGame>::value, "games are saved as bytes");
 
 // A fast hash of a file's bytes, four lanes of eight bytes at a time.
