@@ -134,10 +134,6 @@ void EnterCollectionGame(const Collection& collection, const CollectionGame& gam
     StoreName(GameInfo.BlackName, name(game.black));
     StoreName(GameInfo.WhiteName, name(game.white));
     ShowPlayerNames();
-    // The opening the entered line starts with, as the settings dialog names it.
-    const int opening =
-        SelectedOpening >= 0 && SelectedOpening <= OpeningCount ? SelectedOpening : 0;
-    Window->SetText(TextId::EditSyukei, std::string(" 珠型 : ") + OpeningNames[opening]);
     Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
     if (game.setup == 0) {
         BitBackAllClick();
