@@ -68,8 +68,10 @@ bool PositionIndex::Less(const Entry& a, const Entry& b)
     return a.keyHigh != b.keyHigh ? a.keyHigh < b.keyHigh : a.keyLow < b.keyLow;
 }
 
-Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize])
+Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize], int movesPlayed)
 {
+    if (movesPlayed > 0)
+        return movesPlayed % 2 ? Colour::White : Colour::Black;
     int black = 0;
     int white = 0;
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
@@ -77,7 +79,7 @@ Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize])
             black += cells[cell] == CellBlack;
             white += cells[cell] == CellWhite;
         }
-    return black == white ? Colour::Black : Colour::White;
+    return black > white ? Colour::White : Colour::Black;
 }
 
 namespace {
@@ -89,17 +91,23 @@ void ForEachPosition(const Collection& collection, const CollectionGame& game, E
     const Tables& t = TheTables();
     const std::uint8_t* moves = collection.MovesOf(game);
     std::array<std::uint64_t, SymmetryCount> keys{};
+    // The set-up's stones of each colour: its side to move, as SideToMoveOf gives it.
+    int stones[3] = {};
     for (int ply = 0;; ++ply) {
         if (ply >= game.setup) {
-            const CanonicalKey k = Smallest(keys, (ply & 1) ? t.whiteToMove : 0);
+            const bool white = ply > game.setup ? (ply - game.setup) % 2 == 1
+                                                : stones[CellBlack] > stones[CellWhite];
+            const CanonicalKey k = Smallest(keys, white ? t.whiteToMove : 0);
             each(k.key, k.symmetry, ply);
         }
         if (ply == game.moveCount)
             break;
         const int colour = (ply & 1) ? CellWhite : CellBlack;
-        if (moves[ply] != 0) // a pass places nothing
+        if (moves[ply] != 0) { // a pass places nothing
+            ++stones[colour];
             for (int s = 0; s < SymmetryCount; ++s)
                 keys[s] ^= t.keyed[s][colour][moves[ply]];
+        }
     }
 }
 

@@ -17,8 +17,11 @@ struct SearchPosition {
     Colour toMove = Colour::Black;
 };
 
-// The side to move of a set-up position: black when the stone counts are equal.
-Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize]);
+// The side to move of a position: with moves played since the stones were set up, by their
+// count, black first (as a record's moves are replayed after its set-up); with none, by the
+// stone counts: white when black has more stones, as the editor proposes. An index asks the
+// same of every position of its games.
+Colour SideToMoveOf(const std::int32_t (&cells)[CellTableSize], int movesPlayed = 0);
 
 struct NextMove {
     CellIndex cell = 0;       // in the searched board's orientation

@@ -29,14 +29,16 @@
 #include "Board/Coordinates.h"
 #include "Collection/GameFilter.h"
 #include "Collection/Symmetry.h"
-#include "Notation/TextRecord.h"
 #include "Set_Data/Set_Data.h"
 #include "forms/FomKifu.h"
 #include "forms/ImageBox.h"
 #include "main/Clipboard.h"
 #include "main/Cp932.h"
+#include "main/Files.h"
 #include "main/Geometry.h"
+#include "main/Modes.h"
 #include "main/Moves.h"
+#include "main/RecordFiles.h"
 #include "main/Settings.h"
 #include "main/State.h"
 
@@ -97,36 +99,71 @@ int StoneCount(const SearchPosition& position)
     return stones;
 }
 
-// The game put into the editor as a pasted record would be, then its players as the
-// settings dialog shows them, at its first move; or, given the position a search found it
-// by, turned as that position is on the board and shown there.
+// The ply at which the game holds as many stones as the searched position, past its set-up;
+// 0 when it never does.
+int PlyReaching(const std::uint8_t* moves, const CollectionGame& game,
+                const SearchPosition& position)
+{
+    const int wanted = StoneCount(position);
+    int stones = 0;
+    for (int ply = 0; ply <= game.moveCount; ++ply) {
+        if (ply >= game.setup && stones == wanted)
+            return ply;
+        if (ply < game.moveCount)
+            stones += moves[ply] != 0;
+    }
+    return 0;
+}
+
+// Set-up stones, then the moves played from them, as a record with a set-up is opened.
+bool OpenSetUpGame(const std::uint8_t* moves, const CollectionGame& game, int turn)
+{
+    Record record;
+    for (int i = 0; i < game.setup; ++i)
+        if (moves[i] != 0)
+            record.setup.push_back(
+                {ApplySymmetry(turn, moves[i]), i % 2 ? Colour::White : Colour::Black});
+    NodeId node = record.tree.Root();
+    for (int i = game.setup; i < game.moveCount && moves[i] != 0; ++i)
+        node = record.tree.AppendChild(node, ApplySymmetry(turn, moves[i]));
+    if (record.setup.empty() && node == record.tree.Root()) {
+        Window->ShowErrorBox("この棋譜には着手がありません");
+        return false;
+    }
+    std::string message;
+    if (!OpenRecord(record, message)) {
+        Window->ShowErrorBox(WithErrorPeriod(message));
+        return false;
+    }
+    return true;
+}
+
+// The game put into the editor as a pasted record would be (with its set-up stones, as a
+// record with a set-up opens), then its players as the settings dialog shows them, at its
+// first move; or, given the position a search found it by, turned as that position is on
+// the board and shown there.
 void EnterCollectionGame(const Collection& collection, const CollectionGame& game,
                          const SearchPosition* searched = nullptr)
 {
     const std::uint8_t* moves = collection.MovesOf(game);
-    const int at = searched && game.setup == 0 ? StoneCount(*searched) : 0;
+    const int at = searched ? PlyReaching(moves, game, *searched) : 0;
     const int turn = at > 0 ? SymmetryReaching(moves, at, *searched) : 0;
-    std::string text;
     if (game.setup > 0) {
-        // Stones with no order: entered as placed stones, as a diagram is pasted.
-        notation::Content content;
-        content.kind = notation::Content::Kind::Position;
-        for (int i = 0; i < game.setup; ++i)
-            if (moves[i] != 0)
-                (i % 2 ? content.white : content.black).push_back(moves[i]);
-        text = notation::WriteText(content).bytes;
+        if (!OpenSetUpGame(moves, game, turn))
+            return;
     } else {
+        std::string text;
         for (int i = 0; i < game.moveCount && moves[i] != 0; ++i)
             text += (text.empty() ? "" : " ") + CellName(ApplySymmetry(turn, moves[i]));
-    }
-    if (text.empty()) {
-        Window->ShowErrorBox("この棋譜には着手がありません");
-        return;
-    }
-    const PasteResult entered = EnterGameText(text);
-    if (!entered.entered) {
-        Window->ShowErrorBox(entered.message);
-        return;
+        if (text.empty()) {
+            Window->ShowErrorBox("この棋譜には着手がありません");
+            return;
+        }
+        const PasteResult entered = EnterGameText(text);
+        if (!entered.entered) {
+            Window->ShowErrorBox(entered.message);
+            return;
+        }
     }
     auto name = [&](std::int32_t player) {
         return player < 0 ? std::string() : collection.players[player].name;
@@ -134,16 +171,16 @@ void EnterCollectionGame(const Collection& collection, const CollectionGame& gam
     StoreName(GameInfo.BlackName, name(game.black));
     StoreName(GameInfo.WhiteName, name(game.white));
     ShowPlayerNames();
-    // The opening the entered line starts with, as the settings dialog names it.
-    const int opening =
-        SelectedOpening >= 0 && SelectedOpening <= OpeningCount ? SelectedOpening : 0;
-    Window->SetText(TextId::EditSyukei, std::string(" 珠型 : ") + OpeningNames[opening]);
     Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
-    if (game.setup == 0) {
-        BitBackAllClick();
-        while (MoveCount < std::max(at, 1) && MoveList[MoveCount] > 0)
-            BitGo1Click();
+    if (MoveList[0] <= 0)
+        return; // set-up stones alone: nothing to step through
+    if (!EntersMoves(EditMode)) {
+        EditMode = ModeMoveOrder;
+        ShowEditMode();
     }
+    BitBackAllClick();
+    while (MoveCount < std::max(at - game.setup, 1) && MoveList[MoveCount] > 0)
+        BitGo1Click();
 }
 
 QString ScoreText(const NextMove& move)
@@ -507,7 +544,7 @@ void CollectionWindow::SearchBoard()
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
         if (IsBoardCell(cell) && (BoardCells[cell] == CellBlack || BoardCells[cell] == CellWhite))
             position->cells[cell] = BoardCells[cell];
-    position->toMove = SideToMoveOf(position->cells);
+    position->toMove = SideToMoveOf(position->cells, std::max(MoveCount, 0));
     found_ = opened_->index.Search(opened_->collection, *position);
     searched_ = std::move(position);
     nextMoves_->setRowCount(static_cast<int>(found_.nextMoves.size()));

@@ -1,5 +1,6 @@
 #include "app/SearchCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -90,7 +91,7 @@ int RunSearchCommand(const CommandLine& line)
     for (CellIndex cell = 0; cell < CellTableSize; ++cell)
         if (IsBoardCell(cell) && (BoardCells[cell] == CellBlack || BoardCells[cell] == CellWhite))
             position.cells[cell] = BoardCells[cell];
-    position.toMove = SideToMoveOf(position.cells);
+    position.toMove = SideToMoveOf(position.cells, std::max(MoveCount, 0));
 
     IndexedCollection indexed;
     const std::string path = line.collection.toStdString();

@@ -41,6 +41,7 @@ void EnterLine(const std::vector<CellIndex>& moves)
     ResetBoard();
     SelectedOpening = OpeningStartingLine(moves);
     GameInfo.Opening = SelectedOpening;
+    ShowSelectedOpening();
     // The pasted record already holds every answer; an automatic one would take the point
     // of the record's own next move.
     const std::int32_t autoBlock = AutoBlockFours;

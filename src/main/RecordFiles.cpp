@@ -100,8 +100,8 @@ bool OpenRecord(const Record& record, std::string& message)
         Window->SetMenuChecked(MenuTick::MnuSyujyun, true);
         SelectedOpening = GameInfo.Opening;
         ShowPlayerNames();
+        SetupOpening(); // clears the board: before the set-up stones go on it
         PlaceSetup(record);
-        SetupOpening();
         Window->SetPanelVisible(PanelId::PanelTaikyokuData, true);
         const int stored = static_cast<int>(line.size());
         while (MoveCount < stored) {

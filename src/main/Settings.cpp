@@ -61,12 +61,18 @@ void MnuSetTaikyokuClick()
     ShowMoveStatus();
 }
 
-void SetupOpening()
+void ShowSelectedOpening()
 {
     // Only a checked record or the dialog sets the number; anything else is no opening.
     const int k = SelectedOpening >= 0 && SelectedOpening <= OpeningCount ? SelectedOpening : 0;
-    ResetBoard();
     Window->SetText(TextId::EditSyukei, std::string(" 珠型 : ") + OpeningNames[k]);
+}
+
+void SetupOpening()
+{
+    const int k = SelectedOpening >= 0 && SelectedOpening <= OpeningCount ? SelectedOpening : 0;
+    ResetBoard();
+    ShowSelectedOpening();
     if (k > 0) {
         for (int i = 0; i < 3; ++i)
             MoveList[i] = OpeningMove(k, i);

@@ -12,4 +12,6 @@ CellIndex OpeningMove(int opening, int i);
 
 void MnuSetTaikyokuClick();
 void SetupOpening();
+// The information panel's opening field, for SelectedOpening.
+void ShowSelectedOpening();
 void ShowPlayerNames();

@@ -258,6 +258,58 @@ TEST(CollectionSources, AFolderReadsEachFormatAndMarksWhatItCannotRead)
     EXPECT_EQ(damaged, 2);
 }
 
+// Set-up stones are searched with the side the editor gives them: white only when black has
+// more stones, then by the moves played since, black first. White has the more stones here.
+TEST(CollectionSources, ASetUpPositionIsFoundWithTheSideToMoveItIsSearchedWith)
+{
+    QTemporaryDir dir;
+    // Black k4; white h4, i5, j6.
+    WriteFile(dir.filePath("diagram.txt"), R"(
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+...............
+.........o.....
+........o......
+.......o..x....
+...............
+...............
+...............
+)");
+    Record record; // black h8 i8, white h9; then black j8, white k8
+    record.setup = {{*ParseCellName("h8"), Colour::Black},
+                    {*ParseCellName("i8"), Colour::Black},
+                    {*ParseCellName("h9"), Colour::White}};
+    NodeId node = record.tree.Root();
+    for (CellIndex cell : Cells({"j8", "k8"}))
+        node = record.tree.AppendChild(node, cell);
+    WriteFile(dir.filePath("setup.sgf"), *WriteSgf(record).bytes);
+    Opened opened;
+    Open(dir.path(), opened);
+    ASSERT_EQ(opened.collection.games.size(), 2u);
+
+    auto search = [&](const Moves& black, const Moves& white, int movesPlayed) {
+        SearchPosition position;
+        for (CellIndex cell : Cells(black))
+            position.cells[cell] = CellBlack;
+        for (CellIndex cell : Cells(white))
+            position.cells[cell] = CellWhite;
+        position.toMove = SideToMoveOf(position.cells, movesPlayed);
+        return opened.index.Search(opened.collection, position);
+    };
+    EXPECT_EQ(search({"k4"}, {"h4", "i5", "j6"}, 0).games.size(), 1u);
+    EXPECT_EQ(Table(search({"h8", "i8"}, {"h9"}, 0)), (std::vector<std::string>{"j8 1 0/0"}));
+    EXPECT_EQ(Table(search({"h8", "i8", "j8"}, {"h9"}, 1)), (std::vector<std::string>{"k8 1 0/0"}));
+    EXPECT_EQ(search({"h8", "i8", "j8"}, {"h9", "k8"}, 2).games.size(), 1u);
+    // The same stones asked with the other side to move are another position.
+    EXPECT_TRUE(search({"h8", "i8", "j8"}, {"h9"}, 2).games.empty());
+}
+
 // A library that reaches one position by two lines, the second in another orientation: both
 // lines are games of it, each with its own next move.
 TEST(CollectionSources, ALibraryFindsAPositionWhereverItsTreeMeetsIt)

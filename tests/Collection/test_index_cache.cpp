@@ -154,4 +154,49 @@ TEST(IndexCache, NothingIsSavedForARefusedCollectionOrWithoutACacheFolder)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
 }
 
+// Saved indexes not used for 30 days go, and no more than 16 stay, the most recently used
+// kept; what the folder holds besides them is left as it is, however old.
+TEST(IndexCache, KeepsTheCacheFolderBoundedAndTouchesNothingElse)
+{
+    QTemporaryDir dir;
+    const QString cache = dir.filePath("cache");
+    QDir().mkpath(cache);
+    const QDateTime now = QDateTime::currentDateTime();
+    auto saved = [&](int i) { return cache + QString("/%1.index").arg(i, 16, 16, QChar('0')); };
+    for (int i = 0; i < 20; ++i) { // 0 newest; 19 used 40 days ago
+        WriteFile(saved(i), "old index");
+        SetModified(saved(i), i < 19 ? now.addSecs(-60 * (i + 1)) : now.addDays(-40));
+    }
+    const QStringList others = {"notes.txt", "ABCDEF0123456789.index", "1.index"};
+    for (const QString& other : others) {
+        WriteFile(cache + "/" + other, "not ours");
+        SetModified(cache + "/" + other, now.addDays(-400));
+    }
+    // Opened with the cache folder; whether the saved index was reused.
+    auto open = [&](const char* name) {
+        IndexedCollection opened;
+        EXPECT_TRUE(
+            OpenIndexedCollection(dir.filePath(name).toStdString(), cache.toStdString(), opened)
+                .ok);
+        return opened.fromCache;
+    };
+    WriteFile(dir.filePath("games.rif"), Database("1"));
+    EXPECT_FALSE(open("games.rif"));
+    const QStringList left = Saved(cache);
+    for (const QString& other : others)
+        EXPECT_TRUE(left.contains(other)) << other.toStdString();
+    EXPECT_EQ(left.size(), 16 + others.size()); // the new one and the 15 newest besides
+    EXPECT_TRUE(QFileInfo::exists(saved(14)));
+    EXPECT_FALSE(QFileInfo::exists(saved(15)));
+    EXPECT_FALSE(QFileInfo::exists(saved(19)));
+
+    // Reused, it counts as the newest: another collection opened after it keeps it.
+    EXPECT_TRUE(open("games.rif"));
+    WriteFile(dir.filePath("more.rif"), Database("0"));
+    EXPECT_FALSE(open("more.rif"));
+    EXPECT_EQ(Saved(cache).size(), 16 + others.size());
+    EXPECT_FALSE(QFileInfo::exists(saved(14))) << "the oldest made room";
+    EXPECT_TRUE(open("games.rif"));
+}
+
 } // namespace

@@ -12,7 +12,9 @@
 #include "../fixtures/QtFiles.h"
 #include "../forms/test_main_window_fixture.h"
 #include "Board/Coordinates.h"
+#include "Collection/Symmetry.h"
 #include "CollectionWindow/CollectionWindow.h"
+#include "Record/SgfFormat.h"
 #include "forms/ImageBox.h"
 #include "main/Clipboard.h"
 #include "main/Geometry.h"
@@ -198,6 +200,50 @@ TEST_F(CollectionWindowTest, MarksTheNextMovesOnTheBoardAndFollowsIt)
 
     w.hide();
     EXPECT_FALSE(ringed("a1"));
+}
+
+// Games with set-up stones and moves: opened with both, at the first move or at the searched
+// position, turned as the board is.
+TEST_F(CollectionWindowTest, OpensAGameWithItsSetUpStonesAndItsMoves)
+{
+    auto write = [&](const char* file, int s) {
+        Record record; // black h8 i8, white h9; then j8 k8 l8
+        auto cell = [s](const char* point) { return ApplySymmetry(s, *ParseCellName(point)); };
+        record.setup = {
+            {cell("h8"), Colour::Black}, {cell("i8"), Colour::Black}, {cell("h9"), Colour::White}};
+        NodeId node = record.tree.Root();
+        for (const char* point : {"j8", "k8", "l8"})
+            node = record.tree.AppendChild(node, cell(point));
+        WriteFile(dir.filePath(QString("games/") + file), *WriteSgf(record).bytes);
+    };
+    QDir(dir.path()).mkpath("games");
+    write("a.sgf", 0);
+    write("b.sgf", 5);
+    CollectionWindow w(window.get());
+    ASSERT_TRUE(w.Open(dir.filePath("games"), true)) << w.LastError().toStdString();
+    ASSERT_EQ(Column(w, 0), (QStringList{"1", "2"}));
+
+    w.EnterRow(0);
+    EXPECT_EQ(BoardCells[*ParseCellName("h8")], CellBlack);
+    EXPECT_EQ(BoardCells[*ParseCellName("i8")], CellBlack);
+    EXPECT_EQ(BoardCells[*ParseCellName("h9")], CellWhite);
+    EXPECT_EQ(MoveCount, 1);
+    EXPECT_EQ(MoveList[0], *ParseCellName("j8"));
+    EXPECT_EQ(MoveList[2], *ParseCellName("l8"));
+
+    BitGo1Click();
+    const std::vector<std::int32_t> searched(BoardCells, BoardCells + CellTableSize);
+    w.SearchBoard();
+    EXPECT_EQ(Column(w, 0), (QStringList{"1", "2"}));
+    ASSERT_EQ(w.NextMoves()->rowCount(), 1);
+    EXPECT_EQ(w.NextMoves()->item(0, 0)->text(), "l8");
+    EXPECT_EQ(w.NextMoves()->item(0, 1)->text(), "2");
+
+    ASSERT_TRUE(EnterGameText("a1").entered);
+    w.EnterRow(1);
+    EXPECT_EQ(MoveCount, 2);
+    EXPECT_EQ(std::vector<std::int32_t>(BoardCells, BoardCells + CellTableSize), searched);
+    EXPECT_EQ(MoveList[2], *ParseCellName("l8"));
 }
 
 } // namespace

@@ -212,9 +212,11 @@ TEST(PastedGame, NamesTheOpeningOnlyInItsOwnOrientation)
     ASSERT_TRUE(EnterGameText("h8 h9 i9").entered); // 花月 as the table sets it
     EXPECT_EQ(GameInfo.Opening, 4);
     EXPECT_EQ(SelectedOpening, 4);
+    EXPECT_EQ(port.texts[TextId::EditSyukei], " 珠型 : 花月") << "the field shows it at once";
     ASSERT_TRUE(EnterGameText("h8 h7 g7").entered); // 花月 turned half round
     EXPECT_EQ(GameInfo.Opening, 0);
     EXPECT_EQ(SelectedOpening, 0);
+    EXPECT_EQ(port.texts[TextId::EditSyukei], " 珠型 : ");
 }
 
 } // namespace

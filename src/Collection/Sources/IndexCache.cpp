@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cstdio>
@@ -13,7 +14,7 @@
 namespace {
 
 // Changed whenever the saved form or the index's keys change.
-constexpr const char Magic[8] = {'K', 'V', 'I', 'D', 'X', '0', '0', '1'};
+constexpr const char Magic[8] = {'K', 'V', 'I', 'D', 'X', '0', '0', '2'};
 static_assert(std::is_trivially_copyable<CollectionGame>::value, "games are saved as bytes");
 
 // A fast hash of a file's bytes, four lanes of eight bytes at a time.
@@ -265,6 +266,30 @@ bool Load(const QString& file, const std::string& key, IndexedCollection& out)
            r.AtEnd();
 }
 
+// The cache folder stays bounded: a saved index not used for this long goes, and only this
+// many of the most recently used are kept. Only files named as Save names them are touched.
+constexpr int UnusedDays = 30;
+constexpr int KeptIndexes = 16;
+
+void Prune(const QString& folder, const QString& inUse)
+{
+    static const QRegularExpression ours(QStringLiteral("^[0-9a-f]{16}\\.index$"));
+    const QDateTime oldest = QDateTime::currentDateTime().addDays(-UnusedDays);
+    const QString used = QFileInfo(inUse).absoluteFilePath();
+    int kept = 1; // the one in use, always
+    // Newest first: a saved index is touched whenever it is used.
+    for (const QFileInfo& info :
+         QDir(folder).entryInfoList({QStringLiteral("*.index")}, QDir::Files, QDir::Time)) {
+        if (info.isSymLink() || !ours.match(info.fileName()).hasMatch() ||
+            info.absoluteFilePath() == used)
+            continue;
+        if (kept < KeptIndexes && info.lastModified() >= oldest)
+            ++kept;
+        else
+            QFile::remove(info.absoluteFilePath());
+    }
+}
+
 } // namespace
 
 std::string DefaultIndexCacheFolder()
@@ -287,6 +312,10 @@ CollectionOpenResult OpenIndexedCollection(const std::string& path, const std::s
     if (!key.empty() && QFileInfo::exists(file)) {
         if (Load(file, key, out)) {
             out.fromCache = true;
+            QFile used(file);
+            if (used.open(QIODevice::ReadWrite))
+                used.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+            Prune(QString::fromStdString(cacheFolder), file);
             return {true, {}};
         }
         out = IndexedCollection();
@@ -298,7 +327,9 @@ CollectionOpenResult OpenIndexedCollection(const std::string& path, const std::s
         out = IndexedCollection();
         return {false, "cancelled"};
     }
-    if (!key.empty())
+    if (!key.empty()) {
         Save(file, key, out);
+        Prune(QString::fromStdString(cacheFolder), file);
+    }
     return opened;
 }

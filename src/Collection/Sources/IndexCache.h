@@ -3,7 +3,9 @@
 // collection's path and, for each file it reads, the file's size, modification time and a
 // hash of its bytes, with the version of the saved form: a changed, added or removed file
 // gives another key, and the collection is read and indexed again. A saved file that is
-// damaged or of another version is never trusted, only replaced.
+// damaged or of another version is never trusted, only replaced. The folder stays bounded:
+// saved indexes not used for 30 days are removed, and at most 16 kept, the most recently
+// used; nothing else in the folder is touched.
 #pragma once
 
 #include <string>
