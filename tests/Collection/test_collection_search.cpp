@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "Board/Coordinates.h"
+#include "Board/Symmetry.h"
 #include "Collection/GameFilter.h"
 #include "Collection/PositionIndex.h"
 #include "Collection/Rif/RifReader.h"
-#include "Board/Symmetry.h"
 
 namespace {
 

@@ -263,12 +263,12 @@ QStringList Captions(const QList<QAction*>& actions)
 TEST_F(MainWindowStartup, MenuBarHoldsEveryItemWithItsCaptionInOrder)
 {
     EXPECT_EQ(window->menuBar()->objectName(), "MainMenu1");
-    EXPECT_EQ(Captions(window->menuBar()->actions()),
-              QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)",
-                           "MnuTaikyoku=対局(&P)", "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)",
-                           "MnuHensyu=編集(&E)",
-                           // Added after the editor's own menus.
-                           "MnuKentou=検討(&A)", "MnuHenka=変化(&V)"}));
+    EXPECT_EQ(
+        Captions(window->menuBar()->actions()),
+        QStringList({"MnuFile=ファイル(&F)", "MnuHozon=棋譜画像保存(&G)", "MnuTaikyoku=対局(&P)",
+                     "MnuKyokumen=局面(&K)", "MnuTool=各種設定(&T)", "MnuHensyu=編集(&E)",
+                     // Added after the editor's own menus.
+                     "MnuKentou=検討(&A)", "MnuHenka=変化(&V)"}));
     EXPECT_EQ(Captions(window->MnuKentou->actions()),
               QStringList({"MnuEngineSettei=エンジンの設定(&S)...", "MnuKentouSuru=検討",
                            "MnuAiUtasu=AIに打たせる", "MnuEngineLog=エンジンのログ(&L)"}));
