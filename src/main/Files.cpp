@@ -158,11 +158,8 @@ IoCode OpenKifuPath(const std::string& path)
 
 void MnuOpenClick()
 {
-    bool asked = false;
-    if (!KeepAnalysis(asked))
-        return;
     std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, ".kif", KifuFilter, path))
+    if (!AskPathToOpen(".kif", KifuFilter, path))
         return;
     OpenKifuPath(path);
 }
@@ -216,11 +213,8 @@ IoCode OpenHaisekiPath(const std::string& path)
 
 void MnuHaisekiOpenClick()
 {
-    bool asked = false;
-    if (!KeepAnalysis(asked))
-        return;
     std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, ".dat", HaisekiFilter, path))
+    if (!AskPathToOpen(".dat", HaisekiFilter, path))
         return;
     OpenHaisekiPath(path);
 }

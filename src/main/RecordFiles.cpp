@@ -140,11 +140,8 @@ IoCode OpenRecordPath(const std::string& path, const FileFormat& format)
 
 void MnuOpenOtherClick()
 {
-    bool asked = false;
-    if (!KeepAnalysis(asked))
-        return;
     std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, "", RecordFilter(false), path))
+    if (!AskPathToOpen("", RecordFilter(false), path))
         return;
     const FileFormat* format = FormatOfFileName(path);
     if (format == nullptr || format->read == nullptr) {

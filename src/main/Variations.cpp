@@ -469,13 +469,17 @@ IoCode SaveTreeRecord(const std::string& path, const FileFormat& format)
     return IoOk;
 }
 
-void MnuLibraryOpenClick()
+bool AskPathToOpen(const std::string& proposed, const std::string& filter, std::string& path)
 {
     bool asked = false;
-    if (!KeepAnalysis(asked))
-        return;
+    return KeepAnalysis(asked) &&
+           Window->RunFileDialog(FileDialogKind::Open, proposed, filter, path);
+}
+
+void MnuLibraryOpenClick()
+{
     std::string path;
-    if (!Window->RunFileDialog(FileDialogKind::Open, "", LibraryFilter(), path))
+    if (!AskPathToOpen("", LibraryFilter(), path))
         return;
     const FileFormat* format = FormatOfFileName(path);
     if (format == nullptr || format->holds != FormatHolds::Tree) {

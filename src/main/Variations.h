@@ -60,6 +60,9 @@ void TreeLetterPlaced(CellIndex cell, int letter);
 // them first. False when the user cancels or the save does not happen; `asked` tells
 // whether the question was put, so the caller's own question is not asked twice.
 bool KeepAnalysis(bool& asked);
+// An open command's file dialog, after KeepAnalysis: false, with nothing changed, when the
+// user cancels either.
+bool AskPathToOpen(const std::string& proposed, const std::string& filter, std::string& path);
 // Whether the tree holds variations, comments or board text not saved to a library.
 bool AnalysisUnsaved();
 
