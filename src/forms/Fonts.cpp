@@ -53,7 +53,8 @@ int IndexOf(const char* face)
     return -1;
 }
 
-void Substitute(const char* face, const QStringList& preferred, const QStringList& anyJapanese)
+void Substitute(const char* face, const QStringList& preferred, const QStringList& anyJapanese,
+                const QStringList& installed)
 {
     QStringList list = preferred;
     for (const QString& family : anyJapanese) {
@@ -64,9 +65,10 @@ void Substitute(const char* face, const QStringList& preferred, const QStringLis
     QFont::insertSubstitutions(QString::fromUtf8(face), list);
     // The face Qt would settle on for the name, asked for by its own name: a name that
     // is not installed sends every font built from it through fontconfig's fallbacks
-    // for each of its substitutes and each script, a few milliseconds at start-up.
+    // for each of its substitutes and each script, a few milliseconds at start-up. An
+    // installed name is used as it is; only another name asks fontconfig for its alias.
     for (const QString& family : QStringList{QString::fromUtf8(face)} + list) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (installed.contains(family, Qt::CaseInsensitive) || QFontDatabase::hasFamily(family)) {
             Installed[IndexOf(face)] = family;
             return;
         }
@@ -79,9 +81,10 @@ void InstallFontSubstitutions()
 {
     // Any face that can show Japanese is better than a fallback drawing empty boxes.
     const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    Substitute(FaceGothic, {"IPAGothic", "Noto Sans CJK JP"}, japanese);
-    Substitute(FacePGothic, {"IPAPGothic", "Noto Sans CJK JP"}, japanese);
-    Substitute(FacePMincho, {"IPAPMincho", "Noto Serif CJK JP"}, japanese);
+    const QStringList installed = QFontDatabase::families();
+    Substitute(FaceGothic, {"IPAGothic", "Noto Sans CJK JP"}, japanese, installed);
+    Substitute(FacePGothic, {"IPAPGothic", "Noto Sans CJK JP"}, japanese, installed);
+    Substitute(FacePMincho, {"IPAPMincho", "Noto Serif CJK JP"}, japanese, installed);
 }
 
 QFont WindowFont(const char* face, int pixelHeight, bool bold)
