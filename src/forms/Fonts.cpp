@@ -63,12 +63,18 @@ void Substitute(const char* face, const QStringList& preferred, const QStringLis
         }
     }
     QFont::insertSubstitutions(QString::fromUtf8(face), list);
-    // The face Qt would settle on for the name, asked for by its own name: a name that
-    // is not installed sends every font built from it through fontconfig's fallbacks
-    // for each of its substitutes and each script, a few milliseconds at start-up. An
-    // installed name is used as it is; only another name asks fontconfig for its alias.
-    for (const QString& family : QStringList{QString::fromUtf8(face)} + list) {
-        if (installed.contains(family, Qt::CaseInsensitive) || QFontDatabase::hasFamily(family)) {
+    // The face Qt would settle on for the name. An installed name is taken as it is;
+    // only when none of them is installed is fontconfig asked whether it aliases one,
+    // which runs the whole configuration's rules, more than a millisecond at start-up.
+    const QStringList candidates = QStringList{QString::fromUtf8(face)} + list;
+    for (const QString& family : candidates) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            Installed[IndexOf(face)] = family;
+            return;
+        }
+    }
+    for (const QString& family : candidates) {
+        if (QFontDatabase::hasFamily(family)) {
             Installed[IndexOf(face)] = family;
             return;
         }
