@@ -109,7 +109,7 @@ QImage NavButtonPicture(NavButton button)
                        !Inside(mask, x + 2, y + 2)) {
                 colour = Edge;
             }
-            image.setPixel(x, y, colour);
+            image.scanLine(y)[x] = static_cast<uchar>(colour);
         }
     }
     return image;
@@ -119,9 +119,10 @@ QIcon NavButtonIcon(NavButton button)
 {
     QImage image = NavButtonPicture(button).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == ButtonGround) {
-                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+            if (line[x] == ButtonGround) {
+                line[x] = qRgba(0, 0, 0, 0);
             }
         }
     }
