@@ -6,7 +6,7 @@ pkgs=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-p
       libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho libgtest-dev libgmock-dev
       libbenchmark-dev clang-format librsvg2-bin poppler-utils qt6-translations-l10n
       desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin dpkg-dev
-      clang libclang-rt-14-dev help2man man-db lintian)
+      clang libclang-rt-14-dev lld help2man man-db lintian)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
