@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes src/app/startup.order: the program's own functions that run before the
-# window's first paint, in the order they are first met, for the linker to lay out
-# together. Run it after changes to what start-up does, from a built tree:
+# window's first paint, for the linker to lay out together. Run it after changes to
+# what start-up does, from a built tree:
 #   scripts/startup-order.sh [BUILD_DIR]
 # It needs valgrind; a stale list only costs start-up memory, never correctness.
 set -euo pipefail
